@@ -1,0 +1,138 @@
+#include "ocxZorvane.h"
+
+#include "ProgramTexts.h"
+#include "cards/eCard.h"
+#include "platform/Fonts.h"
+#include "settings/eNew.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("Software\\Zorvane\\PokerSetting");
+const QString kBackValueName = QStringLiteral("Card_Back");
+
+const QColor kCyan(0, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kRemarkRed(192, 0, 0);
+
+QImage sheet(const char* resource) { return QImage(QString::fromLatin1(resource)); }
+
+QPushButton* commandButton(QWidget* parent, const char* caption, QRect place) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setGeometry(place);
+    button->setFont(platform::MsSansSerif(8.25, true));
+    return button;
+}
+
+// Toggling Enabled at the end of a click is what each command button's handler does.
+void flickerEnabled(QPushButton* button) {
+    button->setEnabled(false);
+    button->setEnabled(true);
+}
+
+} // namespace
+
+ocxZorvane::ocxZorvane(QWidget* parent)
+    : QWidget(parent), picWork(QSize(board::kBoardWidth, board::kBoardHeight), Qt::black),
+      picBack(sheet(":/assets/backs.png")), picFront(sheet(":/assets/faces.png")) {
+    createChildren();
+    Initialize();
+}
+
+ocxZorvane::~ocxZorvane() = default;
+
+void ocxZorvane::createChildren() {
+    setGeometry(board::kControlRect);
+    setAutoFillBackground(true);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, Qt::black);
+    setPalette(colors);
+
+    cmdNew = commandButton(this, "&Prediction", board::kCmdNewRect);
+    cmdChange = commandButton(this, "&New Back", board::kCmdChangeRect);
+    cmdHelp = commandButton(this, "&Help", board::kCmdHelpRect);
+    cmdAbout = commandButton(this, "&About", board::kCmdAboutRect);
+
+    lblWebPage = new platform::Label(this, board::kLblWebPageRect, kCyan,
+                                     platform::MsSansSerif(13.5, true), true);
+    lblWebPage->setCaption(texts::WebHostName());
+    Label1 = new platform::Label(this, board::kLabel1Rect, kYellow, platform::MsSansSerif(8.25, true),
+                                 true);
+    Label1->setCaption(QString::fromUtf8(texts::kSlogan));
+
+    picZorvane = new platform::PictureBox(this, board::kPicZorvaneRect,
+                                          platform::PictureBox::Border::Sunken3D, Qt::black);
+    const int edge = picZorvane->borderWidth();
+    lblRemark = new platform::Label(picZorvane, board::kLblRemarkRect.translated(edge, edge),
+                                    kRemarkRed, platform::MsSansSerif(8.25, true), true);
+    lblRemark->hide();
+
+    picCard = new platform::PictureBox(this, board::kPicCardRect,
+                                       platform::PictureBox::Border::None, Qt::white);
+    picCard->hide();
+
+    for (QTimer* timer : {&tmrShowLeftCard, &tmrShowPairCard})
+        timer->setInterval(board::kTimerIntervalMs);
+
+    setTabOrder(picZorvane, cmdNew);
+    setTabOrder(cmdNew, cmdChange);
+    setTabOrder(cmdChange, cmdHelp);
+    setTabOrder(cmdHelp, cmdAbout);
+
+    connect(cmdNew, &QPushButton::clicked, this, &ocxZorvane::cmdNew_Click);
+    connect(cmdChange, &QPushButton::clicked, this, &ocxZorvane::cmdChange_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &ocxZorvane::cmdHelp_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &ocxZorvane::cmdAbout_Click);
+}
+
+void ocxZorvane::Initialize() {
+    objCard = std::make_unique<clsCard>(); // seeds the generator before the first shuffle
+    eCard::sgBackIndex = BackIndexFromText(eNew::GetRegValue(kSettingsKey, kBackValueName));
+    state.iStockY = board::kStockY;
+    state.iWasteY = board::kWasteY;
+    picCard->raise();
+    DealCards();
+    DrawBoard();
+}
+
+void ocxZorvane::cmdNew_Click() {
+    DealCards();
+    DrawBoard();
+    flickerEnabled(cmdNew);
+}
+
+void ocxZorvane::cmdChange_Click() {
+    if (eCard::sgBackIndex >= cards::kBackCount - 1)
+        eCard::sgBackIndex = 0;
+    else
+        eCard::sgBackIndex += 1;
+    eNew::SetRegValue(kSettingsKey, kBackValueName,
+                      QString::number(static_cast<int>(eCard::sgBackIndex)));
+    cmdNew_Click();
+    flickerEnabled(cmdChange);
+}
+
+void ocxZorvane::cmdHelp_Click() {
+    emit helpRequested();
+    flickerEnabled(cmdHelp);
+}
+
+void ocxZorvane::cmdAbout_Click() {
+    emit aboutRequested();
+    flickerEnabled(cmdAbout);
+}
+
+float BackIndexFromText(const QString& text) {
+    // A leading decimal number, as the start of the text holds it.
+    static const QRegularExpression leadingNumber(
+        QStringLiteral("^\\s*([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][+-]?\\d+)?)"));
+    const QRegularExpressionMatch match = leadingNumber.match(text);
+    if (!match.hasMatch())
+        return 0;
+    const double value = match.captured(1).toDouble();
+    const bool wholeBack = value >= 0 && value < cards::kBackCount && value == std::floor(value);
+    return wholeBack ? static_cast<float>(value) : 0.0f;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "BoardState.h"
+#include "cards/clsCard.h"
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "platform/Surface.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class QPushButton;
+
+// The board control: holds the whole game, its children, its state and its procedures.
+// Children and procedures are public so that the host window, tests and tools can reach them
+// by the names the rules use.
+class ocxZorvane : public QWidget {
+    Q_OBJECT
+public:
+    explicit ocxZorvane(QWidget* parent = nullptr);
+    ~ocxZorvane() override;
+
+    BoardState state;
+    std::unique_ptr<clsCard> objCard;
+
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdChange = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    platform::Label* lblWebPage = nullptr;
+    platform::Label* Label1 = nullptr;
+    platform::PictureBox* picZorvane = nullptr;
+    platform::Label* lblRemark = nullptr;
+    platform::PictureBox* picCard = nullptr;
+    platform::ImageSurface picWork;
+    platform::ImageSurface picBack;
+    platform::ImageSurface picFront;
+    QTimer tmrShowLeftCard;
+    QTimer tmrShowPairCard;
+
+    // Dealing and painting.
+    void DealCards();
+    void DrawBoard();
+    void EraseRect(float x, float y, float w, float h);
+    void DrawWaste();
+    void DrawWasteCard(float w);
+    void DrawWasteRow(int first, int last);
+
+    // Commands.
+    void cmdNew_Click();
+    void cmdChange_Click();
+    void cmdHelp_Click();
+    void cmdAbout_Click();
+
+signals:
+    // The host window shows its About and Help windows modally on these.
+    void helpRequested();
+    void aboutRequested();
+
+private:
+    void createChildren();
+    void Initialize();
+};
+
+// The back index a saved text stands for: the number at its start, leading blanks ignored;
+// anything that is not a whole number 0..7 gives 0.
+float BackIndexFromText(const QString& text);

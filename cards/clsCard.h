@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CardGeometry.h"
+
+#include <cstdint>
+
+namespace platform {
+class Surface;
+}
+
+// Card operations: the shuffle, rank and suit of a card number, and drawing one card cell.
+// It holds no data; the random generator it seeds on creation is process-wide.
+class clsCard {
+public:
+    clsCard();
+
+    // One shuffle pass: every cell moves, and the cells form a single 52-cycle.
+    void CutCard(cards::Deck& av) const;
+
+    enum ShowType : std::int32_t { kFace = 0, kBack = 1 };
+    // Copies the face of CardIndex (ShowType 0) or the current back (1) from objRes to (x, y)
+    // of objDes; any other ShowType draws nothing.
+    void ShowCard(platform::Surface& objDes, std::int32_t ShowType, float CardIndex, float x,
+                  float y, platform::Surface& objRes) const;
+
+    std::int32_t GetCardPoint(float iCardNumber) const;
+    std::int32_t GetCardSuit(float iCardNumber) const;
+
+    // Ranks one apart, Ace and King counting as neighbours; suits play no part.
+    bool AreNeighbours(float cardA, float cardB) const;
+
+private:
+    static void SwapCard(float& a, float& b);
+};

@@ -1,0 +1,5 @@
+#include "eCard.h"
+
+namespace eCard {
+float sgBackIndex = 0.0f;
+}

@@ -1,0 +1,31 @@
+#include "Label.h"
+
+namespace platform {
+
+Label::Label(QWidget* parent, QRect designed, QColor foreColor, const QFont& font, bool autoSize)
+    : QLabel(parent), autoSize_(autoSize) {
+    setTextFormat(Qt::PlainText); // captions are never markup
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFont(font);
+    setForeColor(foreColor);
+    setGeometry(designed);
+}
+
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setText(shown);
+    if (autoSize_)
+        resize(caption.isEmpty() ? size() : sizeHint());
+}
+
+void Label::setForeColor(QColor color) {
+    QPalette colors = palette();
+    colors.setColor(QPalette::WindowText, color);
+    setPalette(colors);
+}
+
+QColor Label::ForeColor() const { return palette().color(QPalette::WindowText); }
+
+} // namespace platform

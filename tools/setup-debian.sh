@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing the game need on Debian 12, when it is missing.
+# Does nothing when everything is there. Needs root, or sudo.
+set -euo pipefail
+
+packages=(
+    g++ make cmake            # the toolchain
+    qt6-base-dev              # Qt 6 Widgets and Qt Test, with moc and rcc
+    qt6-qpa-plugins           # the X11 and Wayland platform plugins
+    fonts-liberation2         # the free font the captions are set in
+)
+packages+=("$@")              # callers may add more (the test script adds its own)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "Run as root, or install sudo." >&2; exit 1; }
+    as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

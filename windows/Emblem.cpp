@@ -1,0 +1,3 @@
+#include "Emblem.h"
+
+QIcon EmblemIcon() { return QIcon(QStringLiteral(":/assets/emblem.png")); }

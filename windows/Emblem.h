@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The game's emblem: the icon of every window.
+QIcon EmblemIcon();
