@@ -1,0 +1,143 @@
+#include "board/ocxZorvane.h"
+#include "cards/eCard.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kSavedTwo("[General]\nCard_Back=2\n");
+
+bool isWholeBack(float back) {
+    return back >= 0 && back <= 7 && back == static_cast<int>(back);
+}
+
+// Makes every write past a few bytes fail while it lives, even for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead of killing us
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+};
+
+QByteArray randomBytes(int count, quint32 seed) {
+    QRandomGenerator generator(seed);
+    QByteArray bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+class HostileSettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithAValidBackAndNoMessage_data();
+    void startsWithAValidBackAndNoMessage();
+    void valuesOfEveryLength();
+    void settingsFileIsADirectory();
+    void failedWriteKeepsTheOldFile();
+    void unreadableFile();
+};
+
+void HostileSettingsTest::startsWithAValidBackAndNoMessage_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("random bytes") << randomBytes(4096, 7);
+    QTest::newRow("random bytes after a good value") << kSavedTwo + randomBytes(4096, 11);
+    QTest::newRow("binary junk") << QByteArray("\0\0\0\xff\xfe[General\x00Card_Back=\x01", 24);
+    QTest::newRow("1 MB value") << "[General]\nCard_Back=" + QByteArray(1 << 20, '7') + "\n";
+    QTest::newRow("serialised variant") << QByteArray("[General]\nCard_Back=@Variant(\\0\\0)\n");
+    QTest::newRow("section only") << QByteArray("[General");
+}
+
+void HostileSettingsTest::startsWithAValidBackAndNoMessage() {
+    QFETCH(QByteArray, content);
+    testing::ConfigHome config;
+    testing::MessageBoxRecorder messages;
+    config.writeSettingsFile(content);
+
+    ocxZorvane board;
+    QVERIFY(isWholeBack(eCard::sgBackIndex));
+    board.cmdChange->click();
+    const float chosen = eCard::sgBackIndex;
+    QVERIFY(messages.calls.empty());
+    // The next start finds the new back, whatever else the file held.
+    ocxZorvane nextStart;
+    QCOMPARE(eCard::sgBackIndex, chosen);
+}
+
+void HostileSettingsTest::valuesOfEveryLength() {
+    testing::ConfigHome config;
+    for (int length = 0; length <= 300; ++length) {
+        for (const QByteArray& value : {QByteArray(length, '5'), randomBytes(length, length)}) {
+            config.writeSettingsFile("[General]\nCard_Back=" + value + "\n");
+            ocxZorvane board;
+            QVERIFY2(isWholeBack(eCard::sgBackIndex), qPrintable(QString::number(length)));
+            if (value == "5")
+                QCOMPARE(eCard::sgBackIndex, 5.0f);
+        }
+    }
+}
+
+void HostileSettingsTest::settingsFileIsADirectory() {
+    testing::ConfigHome config;
+    QVERIFY(QDir().mkpath(config.settingsFile()));
+    testing::MessageBoxRecorder messages;
+    ocxZorvane board;
+    QCOMPARE(eCard::sgBackIndex, 0.0f);
+    board.cmdChange->click();
+    QCOMPARE(eCard::sgBackIndex, 1.0f);
+    QVERIFY(QFileInfo(config.settingsFile()).isDir());
+    QVERIFY(messages.calls.empty());
+}
+
+void HostileSettingsTest::failedWriteKeepsTheOldFile() {
+    testing::ConfigHome config;
+    config.writeSettingsFile(kSavedTwo);
+    ocxZorvane board;
+    {
+        FileSizeLimit limit(8);
+        board.cmdChange->click();
+    }
+    QCOMPARE(eCard::sgBackIndex, 3.0f); // used for the rest of the run
+    QCOMPARE(config.readSettingsFile(), kSavedTwo);
+    QCOMPARE(QDir(config.path() + "/Zorvane").entryList(QDir::Files),
+             QStringList{"PokerSetting.conf"});
+
+    board.cmdChange->click();
+    QCOMPARE(config.readSettingsFile(), QByteArray("[General]\nCard_Back=4\n"));
+}
+
+void HostileSettingsTest::unreadableFile() {
+    if (geteuid() == 0)
+        QSKIP("root reads every file");
+    testing::ConfigHome config;
+    config.writeSettingsFile(kSavedTwo);
+    QFile::setPermissions(config.settingsFile(), QFileDevice::Permissions());
+    ocxZorvane board;
+    QCOMPARE(eCard::sgBackIndex, 0.0f);
+    board.cmdChange->click();
+    QCOMPARE(eCard::sgBackIndex, 1.0f);
+}
+
+QTEST_MAIN(HostileSettingsTest)
+#include "tst_hostile_settings.moc"
