@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds the game and its tests, and runs every test headless.
+# Sets up what is missing, then builds and runs every test headless: once in the normal build
+# and once under AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup-debian.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for preset in default sanitize; do
+    echo "== $preset build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" --parallel "$(nproc)"
+    ctest --preset "$preset" --output-on-failure --parallel "$(nproc)"
+done
