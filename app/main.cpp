@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "windows/frmZorvane.h"
 
 #include <QApplication>
@@ -5,6 +6,11 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(ZORVANE_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(ZORVANE_APP_ID));
+    if (const std::optional<int> exitCode = answerCommandLine(QApplication::arguments()))
+        return *exitCode;
     frmZorvane window;
     window.show();
     return QApplication::exec();

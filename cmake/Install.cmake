@@ -1,0 +1,73 @@
+# Installing the game as a desktop application, and packaging it for Debian.
+include(GNUInstallDirs)
+
+set(ZORVANE_APP_ID "example.zorvane.Zorvane")
+# The FHS and Debian keep games in games/ (/usr/games, /usr/local/games), which Debian's
+# default PATH for users includes; packagers elsewhere may choose bin.
+set(ZORVANE_INSTALL_GAMESDIR "games" CACHE STRING
+    "Where the zorvane program is installed, relative to the prefix")
+set(ZORVANE_ICON_SIZES 32 48 64 128 256)
+
+set(dist ${PROJECT_SOURCE_DIR}/dist)
+set(generated ${PROJECT_BINARY_DIR}/dist)
+
+target_compile_definitions(zorvane PRIVATE ZORVANE_APP_ID="${ZORVANE_APP_ID}")
+install(TARGETS zorvane RUNTIME DESTINATION ${ZORVANE_INSTALL_GAMESDIR})
+install(FILES ${dist}/${ZORVANE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The home page and version are set at build time, so the texts that show them are made here.
+configure_file(${dist}/${ZORVANE_APP_ID}.metainfo.xml.in
+               ${generated}/${ZORVANE_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${generated}/${ZORVANE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+configure_file(${dist}/zorvane.6.in ${generated}/zorvane.6 @ONLY)
+# Debian ships manual pages compressed; -n keeps the archive free of time stamps.
+add_custom_command(OUTPUT ${generated}/zorvane.6.gz
+    COMMAND gzip -9 -n -c ${generated}/zorvane.6 > ${generated}/zorvane.6.gz
+    DEPENDS ${generated}/zorvane.6 VERBATIM)
+install(FILES ${generated}/zorvane.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+install(FILES ${dist}/copyright ${PROJECT_SOURCE_DIR}/assets/ATTRIBUTION
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The theme's bitmap sizes are enlarged from the 32-pixel emblem; the SVG serves every
+# other size.
+add_executable(zorvane_scale_emblem tools/scale-emblem.cpp)
+target_link_libraries(zorvane_scale_emblem PRIVATE Qt6::Gui)
+set(icons)
+foreach(size IN LISTS ZORVANE_ICON_SIZES)
+    set(icon ${generated}/icons/${size}/${ZORVANE_APP_ID}.png)
+    file(MAKE_DIRECTORY ${generated}/icons/${size})
+    add_custom_command(OUTPUT ${icon}
+        COMMAND zorvane_scale_emblem ${PROJECT_SOURCE_DIR}/assets/emblem.png ${size} ${icon}
+        DEPENDS zorvane_scale_emblem ${PROJECT_SOURCE_DIR}/assets/emblem.png VERBATIM)
+    install(FILES ${icon}
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    list(APPEND icons ${icon})
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/assets/emblem.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${ZORVANE_APP_ID}.svg)
+add_custom_target(zorvane_install_data ALL DEPENDS ${icons} ${generated}/zorvane.6.gz)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zorvane)
+set(CPACK_PACKAGE_CONTACT "The Zorvane developers <developers@zorvane.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card-divination patience game")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Ask the cards for an omen by playing out a one-deck patience. When the five\n"
+    "columns are cleared, the waste pile is read from both ends at once, and every\n"
+    "pair of cards of equal rank tells its omen.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZORVANE_HOME_PAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so the shared-library scan cannot see them: the font the captions are
+# set in and the X11 and Wayland platform plugins.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+include(CPack)

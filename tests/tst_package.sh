@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Debian package into a temporary folder, lists its contents and control fields,
+# and checks the files a desktop needs and the dependencies, computed and declared.
+# Usage: tst_package.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1 id=$2
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake" >/dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+packages=("$out"/zorvane_*.deb)
+[[ ${#packages[@]} -eq 1 && -f ${packages[0]} ]] || fail "no zorvane_*.deb in $(ls "$out")"
+deb=${packages[0]}
+echo "== ${deb##*/}"
+dpkg-deb --info "$deb"
+contents=$(dpkg-deb --contents "$deb")
+echo "$contents"
+
+for path in ./usr/games/zorvane "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man6/zorvane.6.gz \
+    ./usr/share/doc/zorvane/copyright "./usr/share/icons/hicolor/256x256/apps/$id.png"; do
+    grep -q " $path\$" <<<"$contents" || fail "not in the package: $path"
+done
+
+[[ $(dpkg-deb --field "$deb" Section) == games ]] || fail "not in the games section"
+# One package name per line, versions dropped.
+depends=$(dpkg-deb --field "$deb" Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
+# The Qt and C++ libraries come from the shared-library scan; the font and the platform
+# plugins are loaded at run time and are declared.
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 \
+    fonts-liberation2 qt6-qpa-plugins; do
+    grep -qxF "$package" <<<"$depends" || fail "does not depend on $package"
+done
+echo "package passes every check"
