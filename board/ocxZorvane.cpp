@@ -74,8 +74,10 @@ void ocxZorvane::createChildren() {
                                        platform::PictureBox::Border::None, Qt::white);
     picCard->hide();
 
-    for (QTimer* timer : {&tmrShowLeftCard, &tmrShowPairCard})
+    for (QTimer* timer : {&tmrShowLeftCard, &tmrShowPairCard}) {
         timer->setInterval(board::kTimerIntervalMs);
+        timer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5% early
+    }
 
     setTabOrder(picZorvane, cmdNew);
     setTabOrder(cmdNew, cmdChange);
@@ -86,6 +88,8 @@ void ocxZorvane::createChildren() {
     connect(cmdChange, &QPushButton::clicked, this, &ocxZorvane::cmdChange_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &ocxZorvane::cmdHelp_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &ocxZorvane::cmdAbout_Click);
+    connect(&tmrShowLeftCard, &QTimer::timeout, this, &ocxZorvane::tmrShowLeftCard_Timer);
+    connect(&tmrShowPairCard, &QTimer::timeout, this, &ocxZorvane::tmrShowPairCard_Timer);
 }
 
 void ocxZorvane::Initialize() {

@@ -38,6 +38,8 @@ public:
     platform::ImageSurface picFront;
     QTimer tmrShowLeftCard;
     QTimer tmrShowPairCard;
+    LeftCardCounters leftCard;
+    PairCounters pairReading;
 
     // Dealing and painting.
     void DealCards();
@@ -46,6 +48,15 @@ public:
     void DrawWaste();
     void DrawWasteCard(float w);
     void DrawWasteRow(int first, int last);
+    void DrawFace(float card, float x, float y);
+    // Shows a card in picCard halfway between two board places, plus a fixed offset.
+    void ShowFloatingCard(float card, float fromX, float fromY, float toX, float toY);
+
+    // Closing of a cleared deal: one step per tick.
+    void tmrShowLeftCard_Timer();
+    void tmrShowPairCard_Timer();
+    // The blocked deal and the reading without pairs both end this way.
+    void AnnounceUnknownDesignAndDealAgain();
 
     // Commands.
     void cmdNew_Click();
