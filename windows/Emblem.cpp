@@ -1,3 +1,15 @@
 #include "Emblem.h"
 
-QIcon EmblemIcon() { return QIcon(QStringLiteral(":/assets/emblem.png")); }
+namespace {
+
+const QString kEmblemResource = QStringLiteral(":/assets/emblem.png");
+
+} // namespace
+
+QIcon EmblemIcon() {
+    return QIcon(kEmblemResource);
+}
+
+QPixmap EmblemPicture() {
+    return QPixmap(kEmblemResource);
+}

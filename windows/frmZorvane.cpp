@@ -1,8 +1,11 @@
 #include "frmZorvane.h"
 
 #include "Emblem.h"
+#include "LinkLabel.h"
 #include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,6 +16,13 @@ namespace {
 // the bottom, where it shows nothing.
 constexpr QSize kClientSize(374, 460);
 constexpr QRect kBoardControlRect(0, 0, 393, 473);
+
+template <typename Window> void showModally(Window*& window, QWidget* owner) {
+    if (!window)
+        window = new Window(owner);
+    window->Load();
+    window->exec();
+}
 
 } // namespace
 
@@ -29,4 +39,16 @@ frmZorvane::frmZorvane(QWidget* parent)
     setFixedSize(kClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    LinkLabel::attach(ocxZorvane_->lblWebPage, LinkLabel::kWebPageLooks,
+                      QString::fromUtf8(texts::kHomePage));
+    connect(ocxZorvane_, &ocxZorvane::aboutRequested, this, &frmZorvane::ShowAbout);
+    connect(ocxZorvane_, &ocxZorvane::helpRequested, this, &frmZorvane::ShowHelp);
+}
+
+void frmZorvane::ShowAbout() {
+    showModally(frmAbout_, this);
+}
+
+void frmZorvane::ShowHelp() {
+    showModally(frmHelp_, this);
 }

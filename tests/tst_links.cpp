@@ -1,0 +1,170 @@
+#include "board/ProgramTexts.h"
+#include "board/ocxZorvane.h"
+#include "support/TestSupport.h"
+#include "windows/frmAbout.h"
+#include "windows/frmHelp.h"
+#include "windows/frmZorvane.h"
+
+#include <QEnterEvent>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+const QColor kCyan(0, 255, 255);
+const QColor kBlue(0, 0, 255);
+
+// A link label inside the window that owns it, the window shown as the game shows it.
+struct LinkInWindow {
+    std::unique_ptr<QWidget> window;
+    platform::Label* label;
+};
+
+LinkInWindow openLink(const QString& which) {
+    if (which == QLatin1String("board")) {
+        auto main = std::make_unique<frmZorvane>();
+        platform::Label* label = main->board()->lblWebPage;
+        main->show();
+        return {std::move(main), label};
+    }
+    if (which == QLatin1String("about")) {
+        auto about = std::make_unique<frmAbout>();
+        about->Load();
+        about->show();
+        platform::Label* label = about->lblWebPage;
+        return {std::move(about), label};
+    }
+    auto help = std::make_unique<frmHelp>();
+    help->Load();
+    help->show();
+    platform::Label* label = help->lblHelp;
+    return {std::move(help), label};
+}
+
+void enter(QWidget* label) {
+    const QPointF inside(label->width() / 2.0, label->height() / 2.0);
+    QEnterEvent event(inside, inside, label->mapToGlobal(inside));
+    QCoreApplication::sendEvent(label, &event);
+}
+
+void leave(QWidget* label) {
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(label, &event);
+}
+
+void moveWithin(QWidget* label) {
+    const QPointF inside(2, 2);
+    QMouseEvent event(QEvent::MouseMove, inside, label->mapToGlobal(inside), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &event);
+}
+
+struct Look {
+    QColor color;
+    bool underline;
+};
+
+bool operator==(const Look& a, const Look& b) {
+    return a.color == b.color && a.underline == b.underline;
+}
+
+char* toString(const Look& look) {
+    return QTest::toString(look.color.name() + (look.underline ? " underlined" : " plain"));
+}
+
+Look lookOf(const platform::Label* label) {
+    return {label->ForeColor(), label->font().underline()};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Look)
+
+class LinksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void looksFollowThePointer_data();
+    void looksFollowThePointer();
+    void onlyALeftClickOnTheHoveredLabelOpens_data();
+    void onlyALeftClickOnTheHoveredLabelOpens();
+
+private:
+    testing::ConfigHome config_;
+};
+
+void LinksTest::looksFollowThePointer_data() {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<Look>("rest");
+    QTest::addColumn<Look>("clicked");
+    QTest::addColumn<bool>("closesWindow");
+    QTest::newRow("board") << "board" << Look{kCyan, false} << Look{kBlue, false} << false;
+    QTest::newRow("about") << "about" << Look{kCyan, false} << Look{kBlue, false} << false;
+    QTest::newRow("help never changes") << "help" << Look{kBlue, true} << Look{kBlue, true} << true;
+}
+
+// Rest, hover, leave, click, and what a clicked label does until the pointer hovers again.
+void LinksTest::looksFollowThePointer() {
+    QFETCH(QString, which);
+    QFETCH(Look, rest);
+    QFETCH(Look, clicked);
+    QFETCH(bool, closesWindow);
+    const Look hovered{kBlue, true};
+    testing::ShellRecorder shell;
+    const LinkInWindow link = openLink(which);
+    platform::Label* label = link.label;
+
+    QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(label->cursor().hotSpot(), QPoint(8, 1));
+    QCOMPARE(lookOf(label), rest);
+    enter(label);
+    QCOMPARE(lookOf(label), hovered);
+    moveWithin(label);
+    QCOMPARE(lookOf(label), hovered);
+    leave(label);
+    QCOMPARE(lookOf(label), rest);
+    QVERIFY(shell.addresses.isEmpty());
+
+    enter(label);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(shell.addresses, QStringList{QString::fromUtf8(texts::kHomePage)});
+    QCOMPARE(lookOf(label), clicked);
+    QCOMPARE(link.window->isVisible(), !closesWindow);
+    // Leaving straight after the click keeps the click look ...
+    leave(label);
+    QCOMPARE(lookOf(label), clicked);
+    // ... until the pointer moves over the label again and then leaves it.
+    moveWithin(label);
+    QCOMPARE(lookOf(label), hovered);
+    leave(label);
+    QCOMPARE(lookOf(label), rest);
+    QCOMPARE(shell.addresses.size(), 1);
+}
+
+void LinksTest::onlyALeftClickOnTheHoveredLabelOpens_data() {
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("releaseAt"); // relative to the label's top-left corner
+    QTest::newRow("right button") << true << Qt::RightButton << QPoint(2, 2);
+    QTest::newRow("released off the label") << true << Qt::LeftButton << QPoint(-3, -3);
+    // As right after a click, before the pointer has moved again.
+    QTest::newRow("no hover in progress") << false << Qt::LeftButton << QPoint(2, 2);
+}
+
+void LinksTest::onlyALeftClickOnTheHoveredLabelOpens() {
+    QFETCH(bool, hovered);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QPoint, releaseAt);
+    testing::ShellRecorder shell;
+    const LinkInWindow link = openLink(QStringLiteral("about"));
+    platform::Label* label = link.label;
+    if (hovered)
+        enter(label);
+    const Look before = lookOf(label);
+    QTest::mousePress(label, button, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(label, button, Qt::NoModifier, releaseAt);
+    QVERIFY(shell.addresses.isEmpty());
+    QCOMPARE(lookOf(label), before);
+}
+
+QTEST_MAIN(LinksTest)
+#include "tst_links.moc"

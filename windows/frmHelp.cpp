@@ -1,0 +1,44 @@
+#include "frmHelp.h"
+
+#include "LinkLabel.h"
+#include "board/ProgramTexts.h"
+#include "platform/Fonts.h"
+#include "platform/Label.h"
+
+namespace {
+
+constexpr QSize kClientSize(484, 268);
+constexpr QRect kLabel1Rect(88, 48, 308, 37);
+constexpr QRect kLblHelpRect(136, 112, 210, 29);
+constexpr QRect kLabel2Rect(48, 176, 393, 25);
+
+const QColor kYellow(255, 255, 0);
+
+platform::Label* captioned(platform::Label* label, const char* caption) {
+    label->setCaption(QString::fromUtf8(caption));
+    return label;
+}
+
+} // namespace
+
+frmHelp::frmHelp(QWidget* parent) : GameDialog(parent) {
+    setWindowTitle(QStringLiteral("Zorvane Online Help"));
+    setFont(platform::MsSansSerif(8.25, true));
+    Label1 = captioned(
+        new platform::Label(this, kLabel1Rect, kYellow, platform::MsSansSerif(24, true), true),
+        "Zorvane Help");
+    lblHelp = captioned(new platform::Label(this, kLblHelpRect, LinkLabel::kBlue,
+                                            platform::MsSansSerif(18, true, true), true),
+                        "Open Online Help");
+    Label2 = captioned(new platform::Label(this, kLabel2Rect, Qt::white, font(), false),
+                       "You must be connected to the Internet to view the online help files.\r\n");
+    helpLink =
+        LinkLabel::attach(lblHelp, LinkLabel::kHelpLooks, QString::fromUtf8(texts::kHomePage));
+    connect(helpLink, &LinkLabel::clicked, this, &QDialog::close);
+    resize(kClientSize);
+}
+
+void frmHelp::Load() {
+    resize(kClientSize);
+    helpLink->reset();
+}
