@@ -1,9 +1,22 @@
 #pragma once
 
 #include "BoardGeometry.h"
+#include "platform/Conversions.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+
+namespace board {
+
+constexpr float kEmptyPile = -1; // the top index of an empty column or an exhausted stock
+
+// The array cell an index-like float stands for; it always holds a whole number.
+inline std::size_t cellIndex(float index) {
+    return static_cast<std::size_t>(platform::roundToInt32(index));
+}
+
+} // namespace board
 
 // The whole state of a game, under the names the rules use. Index-like values are floats
 // holding whole numbers; -1 marks an empty column or an exhausted stock. Booleans are
@@ -26,6 +39,16 @@ struct BoardState {
     float sgDragDY = 0;
     float sgLeftTop = 0;
 };
+
+namespace board {
+
+inline float columnTopCard(const BoardState& s, std::size_t column) {
+    return s.sgTableau[column][cellIndex(s.sgColumnTop[column])];
+}
+
+inline float wasteTopCard(const BoardState& s) { return s.avWaste[cellIndex(s.sgWasteTop)]; }
+
+} // namespace board
 
 // Step counters of the left-card animation; they live as long as the board.
 struct LeftCardCounters {

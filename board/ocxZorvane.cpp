@@ -90,6 +90,10 @@ void ocxZorvane::createChildren() {
     connect(cmdAbout, &QPushButton::clicked, this, &ocxZorvane::cmdAbout_Click);
     connect(&tmrShowLeftCard, &QTimer::timeout, this, &ocxZorvane::tmrShowLeftCard_Timer);
     connect(&tmrShowPairCard, &QTimer::timeout, this, &ocxZorvane::tmrShowPairCard_Timer);
+    connect(picZorvane, &platform::PictureBox::MouseMove, this,
+            &ocxZorvane::picZorvane_MouseMove);
+    connect(picZorvane, &platform::PictureBox::MouseUp, this, &ocxZorvane::picZorvane_MouseUp);
+    connect(picZorvane, &platform::PictureBox::DblClick, this, &ocxZorvane::picZorvane_DblClick);
 }
 
 void ocxZorvane::Initialize() {

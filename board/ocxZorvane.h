@@ -58,6 +58,17 @@ public:
     // The blocked deal and the reading without pairs both end this way.
     void AnnounceUnknownDesignAndDealAgain();
 
+    // The player's moves on the board picture, in its client pixels.
+    void HitTest(float x, float y);
+    void picZorvane_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void picZorvane_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void picZorvane_DblClick();
+    // Ace and King count as neighbours; suits play no part.
+    bool ColumnTopFitsWaste(std::size_t column) const;
+
+    // After every move: play goes on, a blocked deal is dealt again, or a cleared one closes.
+    void CheckDealEnd();
+
     // Commands.
     void cmdNew_Click();
     void cmdChange_Click();

@@ -1,0 +1,233 @@
+#include "ocxZorvane.h"
+
+#include <cstdlib>
+
+using board::cellIndex;
+using board::columnTopCard;
+using board::kEmptyPile;
+using platform::roundToInt16;
+using platform::roundToInt32;
+
+// The player's moves with the mouse: hovering arms a card, the left button alone drags a
+// tableau top card onto the waste, and a double-click moves the armed card.
+
+namespace {
+
+constexpr std::int16_t kLeftButtonAlone = 1;
+constexpr std::int16_t kHitNothing = -1;
+constexpr std::int16_t kHitTableau = 0;
+constexpr std::int16_t kHitStock = 1;
+constexpr std::int16_t kTrue = -1;
+// EraseRect takes the distances to a cell's last pixel column and row.
+constexpr float kCellRight = cards::kCardWidth - 1;
+constexpr float kCellBottom = cards::kCardHeight - 1;
+
+float columnLeft(std::size_t column) {
+    return static_cast<float>(cards::kCardWidth * column);
+}
+float rowTop(float row) {
+    return board::kRowStep * row;
+}
+
+void clearHit(BoardState& s) {
+    s.iHitKind = kHitNothing;
+    s.iHitColumn = -1;
+}
+
+// Only the top card's band of the pointer's column counts, its first pixel row excluded. A
+// pointer outside the board, possible while a button is held, lies in no column at all.
+bool hitColumnTop(BoardState& s, float x, float y) {
+    const int column = roundToInt32(x) / cards::kCardWidth;
+    if (column < 0 || column >= board::kColumnCount)
+        return false;
+    const float columnTop = s.sgColumnTop[static_cast<std::size_t>(column)];
+    if (columnTop == kEmptyPile)
+        return false;
+    const std::int16_t top = roundToInt16(rowTop(columnTop));
+    if (!(top < y && y < top + cards::kCardHeight))
+        return false;
+    s.iHitColumn = static_cast<std::int16_t>(column);
+    s.iHitKind = kHitTableau;
+    s.sgDragDX = columnLeft(static_cast<std::size_t>(column)) - x;
+    s.sgDragDY = top - y;
+    return true;
+}
+
+// Only the top card of the stock fan, inside its open rectangle.
+void hitStockTop(BoardState& s, float x, float y) {
+    if (y <= s.iStockY || y >= s.iStockY + cards::kCardHeight)
+        return;
+    if (s.sgStockTop == kEmptyPile)
+        return;
+    const std::int32_t left = roundToInt32(s.sgStockTop * board::kStockStep);
+    if (x <= left || x >= left + cards::kCardWidth)
+        return;
+    s.iHitColumn = 0;
+    s.iHitKind = kHitStock;
+}
+
+std::size_t hitColumn(const BoardState& s) {
+    return static_cast<std::size_t>(s.iHitColumn);
+}
+
+float columnTopRow(const BoardState& s, std::size_t column) {
+    return s.sgColumnTop[column];
+}
+
+// A corner of the dropped card lies strictly inside the target's open span on this axis.
+bool cornerInsideSpan(int dropped, int target, int size) {
+    const int distance = std::abs(dropped - target);
+    return 0 < distance && distance < size;
+}
+
+// Whether the dragged card, dropped with the pointer at (x, y), overlaps the top waste card
+// with a corner strictly inside it; a card exactly level with it on one axis does not count.
+// The arithmetic is 16-bit, as the drop always was.
+bool droppedOverWaste(const BoardState& s, float x, float y) {
+    const std::int16_t left = roundToInt16(s.sgDragDX + x);
+    const std::int16_t top = roundToInt16(s.sgDragDY + y);
+    const std::int16_t wasteLeft = roundToInt16(s.sgWasteStep * s.sgWasteTop);
+    return cornerInsideSpan(left, wasteLeft, cards::kCardWidth) &&
+           cornerInsideSpan(top, s.iWasteY, cards::kCardHeight);
+}
+
+// Lays a card on the waste and draws it there, squeezing the row when it would run too long.
+void layOnWaste(ocxZorvane& b, float card) {
+    BoardState& s = b.state;
+    s.sgWasteTop += 1;
+    s.avWaste[cellIndex(s.sgWasteTop)] = card;
+    b.DrawWaste();
+}
+
+// The column's top card has left: the card below turns face up, or the column is empty.
+void uncoverColumn(ocxZorvane& b, std::size_t column) {
+    BoardState& s = b.state;
+    float& columnTop = s.sgColumnTop[column];
+    if (columnTop == 0) {
+        columnTop = kEmptyPile;
+        return;
+    }
+    columnTop -= 1;
+    b.objCard->ShowCard(*b.picZorvane, clsCard::kFace, columnTopCard(s, column), columnLeft(column),
+                        rowTop(columnTop), b.picFront);
+}
+
+void eraseColumnTopCell(ocxZorvane& b, std::size_t column) {
+    b.EraseRect(columnLeft(column), rowTop(columnTopRow(b.state, column)), kCellRight, kCellBottom);
+}
+
+// Lifts the card off the board: its cell goes back to the background, and the card below,
+// whose lower end the erase cut off, is drawn whole again face down.
+void startDrag(ocxZorvane& b, std::size_t column) {
+    b.state.bDragging = kTrue;
+    eraseColumnTopCell(b, column);
+    const float top = columnTopRow(b.state, column);
+    if (top > 0)
+        b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, columnLeft(column), rowTop(top - 1),
+                            b.picBack);
+}
+
+// The floating card keeps the offset that the card's corner had from the pointer at the hover.
+void carryDraggedCard(ocxZorvane& b, std::size_t column, float x, float y) {
+    const BoardState& s = b.state;
+    const platform::PictureBox& boardPicture = *b.picZorvane;
+    const int edge = boardPicture.borderWidth();
+    b.objCard->ShowCard(*b.picCard, clsCard::kFace, columnTopCard(s, column), 0, 0, b.picFront);
+    b.picCard->Refresh();
+    b.picCard->move(roundToInt32(s.sgDragDX + x + static_cast<float>(boardPicture.Left() + edge)),
+                    roundToInt32(s.sgDragDY + y + static_cast<float>(boardPicture.Top() + edge)));
+    b.picCard->show();
+    b.picZorvane->Refresh();
+}
+
+// A refused drop draws the card back over the face-down card drawn when the drag began.
+void putBackDraggedCard(ocxZorvane& b, std::size_t column) {
+    const BoardState& s = b.state;
+    b.objCard->ShowCard(*b.picZorvane, clsCard::kFace, columnTopCard(s, column), columnLeft(column),
+                        rowTop(columnTopRow(s, column)), b.picFront);
+}
+
+void moveColumnTopToWaste(ocxZorvane& b, std::size_t column) {
+    layOnWaste(b, columnTopCard(b.state, column));
+    uncoverColumn(b, column);
+}
+
+// Any stock card may be turned; the new top, which the erase cut short, is drawn whole.
+void turnStockTopToWaste(ocxZorvane& b) {
+    BoardState& s = b.state;
+    const float top = s.sgStockTop;
+    b.EraseRect(board::kStockStep * top, s.iStockY, kCellRight, kCellBottom);
+    layOnWaste(b, s.avStock[cellIndex(top)]);
+    if (top == 0) {
+        s.sgStockTop = kEmptyPile;
+        return;
+    }
+    s.sgStockTop = top - 1;
+    b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, board::kStockStep * s.sgStockTop,
+                        s.iStockY, b.picBack);
+}
+
+} // namespace
+
+void ocxZorvane::HitTest(float x, float y) {
+    clearHit(state);
+    if (!hitColumnTop(state, x, y))
+        hitStockTop(state, x, y);
+}
+
+// Any button state but the left button alone only looks for a card, which also ends a drag
+// that a second button interrupts. A press that began away from a card never drags one,
+// since the hit is not looked for again while the left button alone is held.
+void ocxZorvane::picZorvane_MouseMove(std::int16_t Button, std::int16_t, float X, float Y) {
+    BoardState& s = state;
+    if (Button != kLeftButtonAlone) {
+        s.bDragging = 0;
+        HitTest(X, Y);
+        return;
+    }
+    if (s.iHitKind != kHitTableau || s.iHitColumn == -1)
+        return;
+    if (s.bDragging == 0)
+        startDrag(*this, hitColumn(s));
+    carryDraggedCard(*this, hitColumn(s), X, Y);
+}
+
+// The drop: a neighbour of the top waste card dropped over it is laid there; anything else
+// goes back silently. Either way the hit is forgotten and the deal's end is checked.
+void ocxZorvane::picZorvane_MouseUp(std::int16_t Button, std::int16_t, float X, float Y) {
+    BoardState& s = state;
+    if (Button != kLeftButtonAlone || s.bDragging != kTrue)
+        return;
+    const std::size_t column = hitColumn(s);
+    if (droppedOverWaste(s, X, Y) && ColumnTopFitsWaste(column))
+        moveColumnTopToWaste(*this, column);
+    else
+        putBackDraggedCard(*this, column);
+    picZorvane->Refresh();
+    s.bDragging = 0;
+    picCard->hide();
+    clearHit(s);
+    CheckDealEnd();
+}
+
+// Acts on the card the last hover armed. The hit is forgotten either way, so a second
+// double-click needs a new hover first.
+void ocxZorvane::picZorvane_DblClick() {
+    BoardState& s = state;
+    bool moved = false;
+    if (s.iHitKind == kHitTableau && s.iHitColumn != -1 && ColumnTopFitsWaste(hitColumn(s))) {
+        eraseColumnTopCell(*this, hitColumn(s));
+        moveColumnTopToWaste(*this, hitColumn(s));
+        moved = true;
+    }
+    if (s.iHitKind == kHitStock && s.iHitColumn != -1) {
+        turnStockTopToWaste(*this);
+        moved = true;
+    }
+    clearHit(s);
+    if (!moved)
+        return;
+    picZorvane->Refresh();
+    s.bDragging = 0;
+    CheckDealEnd();
+}

@@ -1,0 +1,39 @@
+#include "RiggedDeal.h"
+
+#include "board/ocxZorvane.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace testing {
+
+cards::Deck orderedDeck() {
+    cards::Deck deck{};
+    std::iota(deck.begin(), deck.end(), 0.0f);
+    return deck;
+}
+
+void putCard(cards::Deck& deck, std::size_t cell, float card) {
+    std::iter_swap(deck.begin() + static_cast<std::ptrdiff_t>(cell),
+                   std::find(deck.begin(), deck.end(), card));
+}
+
+void dealDeck(ocxZorvane& board, const cards::Deck& deck) {
+    BoardState& s = board.state;
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 5; ++r)
+            s.sgTableau[c][r] = deck[tableauCell(c, r)];
+    s.sgColumnTop.fill(4);
+    for (int k = 0; k < 26; ++k)
+        s.avStock[k] = deck[stockCell(k)];
+    s.sgStockTop = 25;
+    s.avWaste[0] = deck[kWasteCell];
+    s.sgWasteTop = 0;
+    s.sgWasteStep = 10;
+    s.iHitKind = -1;
+    s.iHitColumn = -1;
+    s.bDragging = 0;
+    board.DrawBoard();
+}
+
+} // namespace testing

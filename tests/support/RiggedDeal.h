@@ -1,0 +1,33 @@
+#pragma once
+
+#include "cards/CardGeometry.h"
+
+#include <cstddef>
+
+class ocxZorvane;
+
+// Positions chosen card by card, laid out and painted as a fresh deal lays out a shuffled deck.
+namespace testing {
+
+// Rank index 0 (Ace) .. 12 (King), suit index 0..3.
+constexpr float card(int rank, int suit = 0) {
+    return static_cast<float>(rank * 4 + suit);
+}
+
+// Where a deck cell lands in a fresh deal.
+constexpr std::size_t tableauCell(int column, int row) {
+    return static_cast<std::size_t>(5 * column + row);
+}
+constexpr std::size_t stockCell(int index) {
+    return static_cast<std::size_t>(25 + index);
+}
+constexpr std::size_t kWasteCell = 51;
+
+// The cards 0..51 in order.
+cards::Deck orderedDeck();
+// Moves the card to the cell by swapping it with the card there, so each card stays once.
+void putCard(cards::Deck& deck, std::size_t cell, float card);
+// Deals the deck unshuffled, as a fresh deal would, and paints the board.
+void dealDeck(ocxZorvane& board, const cards::Deck& deck);
+
+} // namespace testing
