@@ -1,4 +1,6 @@
 #include "CommandLine.h"
+#include "board/ocxZorvane.h"
+#include "platform/PaintProbe.h"
 #include "windows/frmZorvane.h"
 
 #include <QApplication>
@@ -13,5 +15,6 @@ int main(int argc, char* argv[]) {
         return *exitCode;
     frmZorvane window;
     window.show();
+    platform::installPaintProbeFromEnvironment(&window, window.board()->picZorvane);
     return QApplication::exec();
 }

@@ -1,5 +1,4 @@
 #include "ocxZorvane.h"
-#include "platform/Conversions.h"
 
 // Left-over stock cards go to the waste in two passes the player can follow: first each is
 // turned face up into the top row, then each is carried from the top row to the waste row.
@@ -7,11 +6,9 @@
 
 namespace {
 
-constexpr float kStep = board::kStockStep;
+using board::cellIndex;
 
-std::size_t at(float index) {
-    return static_cast<std::size_t>(platform::roundToInt32(index));
-}
+constexpr float kStep = board::kStockStep;
 
 // Pass 1: the top card of the stock row goes face up to the next place of the top row.
 void liftFromStock(ocxZorvane& b, float laid) {
@@ -19,14 +16,14 @@ void liftFromStock(ocxZorvane& b, float laid) {
     const float from = s.sgLeftTop - laid;
     b.EraseRect(from * kStep, s.iStockY, cards::kCardWidth - 1, cards::kCardHeight - 1);
     if (laid != s.sgLeftTop) // the card beneath becomes the stock row's top, face up
-        b.DrawFace(s.avStock[at(from - 1)], (from - 1) * kStep, s.iStockY);
-    b.ShowFloatingCard(s.avStock[at(from)], from * kStep, s.iStockY, laid * kStep, board::kTopRowY);
+        b.DrawFace(s.avStock[cellIndex(from - 1)], (from - 1) * kStep, s.iStockY);
+    b.ShowFloatingCard(s.avStock[cellIndex(from)], from * kStep, s.iStockY, laid * kStep, board::kTopRowY);
 }
 
 void layInTopRow(ocxZorvane& b, float laid) {
     const BoardState& s = b.state;
     b.picCard->hide();
-    b.DrawFace(s.avStock[at(s.sgLeftTop - laid)], laid * kStep, board::kTopRowY);
+    b.DrawFace(s.avStock[cellIndex(s.sgLeftTop - laid)], laid * kStep, board::kTopRowY);
 }
 
 // Pass 2: the rightmost card of the top row goes to the end of the waste row. The top row
@@ -36,9 +33,9 @@ void liftFromTopRow(ocxZorvane& b, float moved) {
     const float from = s.sgLeftTop - moved;
     b.EraseRect(from * kStep, board::kTopRowY, cards::kCardWidth - 1, cards::kCardHeight - 1);
     if (moved != s.sgLeftTop) // uncovers the card beneath
-        b.DrawFace(s.avStock[at(moved + 1)], (from - 1) * kStep, board::kTopRowY);
+        b.DrawFace(s.avStock[cellIndex(moved + 1)], (from - 1) * kStep, board::kTopRowY);
     const float wasteIndex = s.sgWasteTop + 1 + moved;
-    b.ShowFloatingCard(s.avStock[at(moved)], from * kStep, board::kTopRowY,
+    b.ShowFloatingCard(s.avStock[cellIndex(moved)], from * kStep, board::kTopRowY,
                        wasteIndex * s.sgWasteStep, s.iWasteY);
 }
 

@@ -1,6 +1,7 @@
 #include "ocxZorvane.h"
 
 #include "ProgramTexts.h"
+#include "cards/Sheets.h"
 #include "cards/eCard.h"
 #include "platform/Fonts.h"
 #include "settings/eNew.h"
@@ -17,8 +18,6 @@ const QString kBackValueName = QStringLiteral("Card_Back");
 const QColor kCyan(0, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kRemarkRed(192, 0, 0);
-
-QImage sheet(const char* resource) { return QImage(QString::fromLatin1(resource)); }
 
 QPushButton* commandButton(QWidget* parent, const char* caption, QRect place) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -37,7 +36,7 @@ void flickerEnabled(QPushButton* button) {
 
 ocxZorvane::ocxZorvane(QWidget* parent)
     : QWidget(parent), picWork(QSize(board::kBoardWidth, board::kBoardHeight), Qt::black),
-      picBack(sheet(":/assets/backs.png")), picFront(sheet(":/assets/faces.png")) {
+      picBack(cards::BackSheet()), picFront(cards::FaceSheet()) {
     createChildren();
     Initialize();
 }

@@ -1,3 +1,4 @@
+#include "cards/Sheets.h"
 #include "cards/clsCard.h"
 #include "cards/eCard.h"
 #include "platform/Surface.h"
@@ -45,6 +46,7 @@ private slots:
     void neighbours();
     void showCardCopiesTheRightCell_data();
     void showCardCopiesTheRightCell();
+    void builtInSheetsAreTheArtwork();
     void otherShowTypesDrawNothing();
     void laterCardCoversEarlierOne();
 };
@@ -144,8 +146,8 @@ void CardsTest::showCardCopiesTheRightCell_data() {
 void CardsTest::showCardCopiesTheRightCell() {
     QFETCH(int, showType);
     QFETCH(int, card);
-    platform::ImageSurface faces(QImage(":/assets/faces.png"));
-    platform::ImageSurface backs(QImage(":/assets/backs.png"));
+    platform::ImageSurface faces(cards::FaceSheet());
+    platform::ImageSurface backs(cards::BackSheet());
     platform::ImageSurface board(QSize(355, 376), Qt::black);
     const float previousBack = eCard::sgBackIndex;
     eCard::sgBackIndex = static_cast<float>(card);
@@ -163,8 +165,16 @@ void CardsTest::showCardCopiesTheRightCell() {
     VERIFY_FILL(board.hDC(), QRect(171, 200, 184, 96), Qt::black);
 }
 
+void CardsTest::builtInSheetsAreTheArtwork() {
+    const QString assets = QStringLiteral(ZORVANE_SOURCE_DIR "/assets/");
+    QCOMPARE(cards::FaceSheet(), QImage(assets + "faces.png").convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(cards::BackSheet(), QImage(assets + "backs.png").convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(cards::FaceSheet().size(), QSize(923, 384));
+    QCOMPARE(cards::BackSheet().size(), QSize(568, 96));
+}
+
 void CardsTest::otherShowTypesDrawNothing() {
-    platform::ImageSurface faces(QImage(":/assets/faces.png"));
+    platform::ImageSurface faces(cards::FaceSheet());
     platform::ImageSurface board(QSize(355, 376), Qt::black);
     for (int showType : {2, -1, 100})
         clsCard().ShowCard(board, showType, 0, 0, 0, faces);
@@ -172,7 +182,7 @@ void CardsTest::otherShowTypesDrawNothing() {
 }
 
 void CardsTest::laterCardCoversEarlierOne() {
-    platform::ImageSurface faces(QImage(":/assets/faces.png"));
+    platform::ImageSurface faces(cards::FaceSheet());
     platform::ImageSurface board(QSize(355, 376), Qt::black);
     const clsCard card;
     card.ShowCard(board, 0, 12, 0, 0, faces);
