@@ -11,6 +11,11 @@ namespace board {
 
 constexpr float kEmptyPile = -1; // the top index of an empty column or an exhausted stock
 
+// What iHitKind says the pointer rests on.
+constexpr std::int16_t kHitNothing = -1;
+constexpr std::int16_t kHitTableau = 0;
+constexpr std::int16_t kHitStock = 1;
+
 // The array cell an index-like float stands for; it always holds a whole number.
 inline std::size_t cellIndex(float index) {
     return static_cast<std::size_t>(platform::roundToInt32(index));

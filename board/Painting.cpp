@@ -28,6 +28,7 @@ void ocxZorvane::DrawBoard() {
                           board::kRowStep * topRow, picFront);
     }
     picZorvane->Refresh();
+    DescribeBoard();
 }
 
 // Restores the rectangle (x, y, w + 1, h + 1) of the board from the clean background.

@@ -154,6 +154,7 @@ void ocxZorvane::tmrShowPairCard_Timer() {
     tmrShowPairCard.stop();
     if (pairReading.iPairIndex >= kPositionCount) {
         closeReading(*this);
+        DescribeBoard();
         return;
     }
     const Position position = positionBeingRead(*this);
@@ -162,4 +163,5 @@ void ocxZorvane::tmrShowPairCard_Timer() {
     readStep(*this, position);
     picZorvane->Refresh();
     tmrShowPairCard.start();
+    DescribeBoard(); // an omen may have been added
 }

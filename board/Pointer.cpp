@@ -5,18 +5,19 @@
 using board::cellIndex;
 using board::columnTopCard;
 using board::kEmptyPile;
+using board::kHitNothing;
+using board::kHitStock;
+using board::kHitTableau;
 using platform::roundToInt16;
 using platform::roundToInt32;
 
 // The player's moves with the mouse: hovering arms a card, the left button alone drags a
-// tableau top card onto the waste, and a double-click moves the armed card.
+// tableau top card onto the waste, and a double-click moves the armed card. Keys make the
+// double-click's moves without a hover.
 
 namespace {
 
 constexpr std::int16_t kLeftButtonAlone = 1;
-constexpr std::int16_t kHitNothing = -1;
-constexpr std::int16_t kHitTableau = 0;
-constexpr std::int16_t kHitStock = 1;
 constexpr std::int16_t kTrue = -1;
 // EraseRect takes the distances to a cell's last pixel column and row.
 constexpr float kCellRight = cards::kCardWidth - 1;
@@ -167,6 +168,28 @@ void turnStockTopToWaste(ocxZorvane& b) {
                         s.iStockY, b.picBack);
 }
 
+bool columnTopMoves(const ocxZorvane& b, std::int16_t column) {
+    if (column < 0 || column >= board::kColumnCount)
+        return false;
+    const auto c = static_cast<std::size_t>(column);
+    return b.state.sgColumnTop[c] != kEmptyPile && b.ColumnTopFitsWaste(c);
+}
+
+// A tableau card moves only onto a neighbour; any stock card turns while there is one.
+bool moveCard(ocxZorvane& b, std::int16_t kind, std::int16_t column) {
+    if (kind == kHitTableau && columnTopMoves(b, column)) {
+        const auto c = static_cast<std::size_t>(column);
+        eraseColumnTopCell(b, c);
+        moveColumnTopToWaste(b, c);
+        return true;
+    }
+    if (kind == kHitStock && column != -1 && b.state.sgStockTop != kEmptyPile) {
+        turnStockTopToWaste(b);
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void ocxZorvane::HitTest(float x, float y) {
@@ -187,8 +210,12 @@ void ocxZorvane::picZorvane_MouseMove(std::int16_t Button, std::int16_t, float X
     }
     if (s.iHitKind != kHitTableau || s.iHitColumn == -1)
         return;
-    if (s.bDragging == 0)
+    if (s.bDragging == 0) {
+        // A key may have emptied the armed column since the hover; there is nothing to lift.
+        if (columnTopRow(s, hitColumn(s)) == kEmptyPile)
+            return;
         startDrag(*this, hitColumn(s));
+    }
     carryDraggedCard(*this, hitColumn(s), X, Y);
 }
 
@@ -208,26 +235,25 @@ void ocxZorvane::picZorvane_MouseUp(std::int16_t Button, std::int16_t, float X, 
     picCard->hide();
     clearHit(s);
     CheckDealEnd();
+    DescribeBoard();
 }
 
 // Acts on the card the last hover armed. The hit is forgotten either way, so a second
 // double-click needs a new hover first.
 void ocxZorvane::picZorvane_DblClick() {
-    BoardState& s = state;
-    bool moved = false;
-    if (s.iHitKind == kHitTableau && s.iHitColumn != -1 && ColumnTopFitsWaste(hitColumn(s))) {
-        eraseColumnTopCell(*this, hitColumn(s));
-        moveColumnTopToWaste(*this, hitColumn(s));
-        moved = true;
-    }
-    if (s.iHitKind == kHitStock && s.iHitColumn != -1) {
-        turnStockTopToWaste(*this);
-        moved = true;
-    }
-    clearHit(s);
-    if (!moved)
+    const std::int16_t kind = state.iHitKind;
+    const std::int16_t column = state.iHitColumn;
+    clearHit(state);
+    PlayCard(kind, column);
+}
+
+// A hit may be older than the position when a key moved a card since the hover, so the card
+// is looked for again rather than trusted to be there.
+void ocxZorvane::PlayCard(std::int16_t kind, std::int16_t column) {
+    if (!moveCard(*this, kind, column))
         return;
     picZorvane->Refresh();
-    s.bDragging = 0;
+    state.bDragging = 0;
     CheckDealEnd();
+    DescribeBoard();
 }

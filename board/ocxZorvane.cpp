@@ -64,6 +64,8 @@ void ocxZorvane::createChildren() {
 
     picZorvane = new platform::PictureBox(this, board::kPicZorvaneRect,
                                           platform::PictureBox::Border::Sunken3D, Qt::black);
+    picZorvane->setFocusPolicy(Qt::StrongFocus); // for keyboard play
+    picZorvane->setAccessibleName(QStringLiteral("Board"));
     const int edge = picZorvane->borderWidth();
     lblRemark = new platform::Label(picZorvane, board::kLblRemarkRect.translated(edge, edge),
                                     kRemarkRed, platform::MsSansSerif(8.25, true), true);
@@ -93,6 +95,7 @@ void ocxZorvane::createChildren() {
             &ocxZorvane::picZorvane_MouseMove);
     connect(picZorvane, &platform::PictureBox::MouseUp, this, &ocxZorvane::picZorvane_MouseUp);
     connect(picZorvane, &platform::PictureBox::DblClick, this, &ocxZorvane::picZorvane_DblClick);
+    connect(picZorvane, &platform::PictureBox::KeyDown, this, &ocxZorvane::picZorvane_KeyDown);
 }
 
 void ocxZorvane::Initialize() {

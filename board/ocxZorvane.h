@@ -63,11 +63,21 @@ public:
     void picZorvane_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void picZorvane_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void picZorvane_DblClick();
+    // Keys 1 to 5 move that column's top card, Space and 0 turn the top stock card.
+    void picZorvane_KeyDown(int KeyCode, std::int16_t Shift);
+    // The move a double-click makes on a hit of this kind and column, then the deal's end check.
+    void PlayCard(std::int16_t kind, std::int16_t column);
     // Ace and King count as neighbours; suits play no part.
     bool ColumnTopFitsWaste(std::size_t column) const;
 
     // After every move: play goes on, a blocked deal is dealt again, or a cleared one closes.
     void CheckDealEnd();
+    // Its animations run or its reading lies on the board; no card can move.
+    bool DealIsClosing() const;
+
+    // The position in words, for screen readers: picZorvane's accessible description.
+    QString BoardDescription() const;
+    void DescribeBoard();
 
     // Commands.
     void cmdNew_Click();

@@ -1,5 +1,6 @@
 #include "PictureBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -73,5 +74,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent*) { emit DblClick(); }
+
+// Keys go on to the parent as well, so nothing the window does with them is lost. Repeats are
+// dropped: a held key must not run through the stock card after card.
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat())
+        emit KeyDown(event->key(), shiftCode(event->modifiers()));
+    QWidget::keyPressEvent(event);
+}
 
 } // namespace platform

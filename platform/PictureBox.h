@@ -35,12 +35,15 @@ signals:
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void DblClick();
+    // A key pressed while the box has the focus; a held key that repeats sends nothing more.
+    void KeyDown(int keyCode, std::int16_t shift);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPointF clientPoint(const QMouseEvent* event) const;

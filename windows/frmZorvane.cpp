@@ -43,6 +43,7 @@ frmZorvane::frmZorvane(QWidget* parent)
                       QString::fromUtf8(texts::kHomePage));
     connect(ocxZorvane_, &ocxZorvane::aboutRequested, this, &frmZorvane::ShowAbout);
     connect(ocxZorvane_, &ocxZorvane::helpRequested, this, &frmZorvane::ShowHelp);
+    ocxZorvane_->picZorvane->setFocus(); // keyboard play starts without a Tab
 }
 
 void frmZorvane::ShowAbout() {
