@@ -22,6 +22,7 @@ void ocxZorvane::DealCards() {
 
     s.iHitKind = -1;
     s.iHitColumn = -1;
+    s.bDragging = 0; // the dragged card belonged to the old deal
     s.sgWasteStep = board::kWasteStepStart;
     tmrShowLeftCard.stop();
     tmrShowPairCard.stop();

@@ -7,12 +7,13 @@ using platform::roundToInt16;
 using platform::roundToInt32;
 
 // Paints the layout of a fresh deal from scratch: every column full, the whole stock and the
-// first waste card, then shows it.
+// first waste card, nothing in the air, then shows it.
 void ocxZorvane::DrawBoard() {
     const BoardState& s = state;
     picZorvane->Cls();
     lblRemark->setCaption(QString());
     lblRemark->setVisible(false);
+    picCard->hide(); // a card a drag left in the air belongs to the old deal
 
     objCard->ShowCard(*picZorvane, clsCard::kFace, s.avWaste[0], 0, s.iWasteY, picFront);
     const int stockTop = roundToInt16(s.sgStockTop);

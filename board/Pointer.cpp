@@ -30,9 +30,12 @@ float rowTop(float row) {
     return board::kRowStep * row;
 }
 
+// A drag carries the hit card, so forgetting the hit ends the drag too: a release could not
+// tell any more which card to drop.
 void clearHit(BoardState& s) {
     s.iHitKind = kHitNothing;
     s.iHitColumn = -1;
+    s.bDragging = 0;
 }
 
 // Only the top card's band of the pointer's column counts, its first pixel row excluded. A

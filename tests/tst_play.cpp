@@ -84,6 +84,19 @@ void verifyNothingMoved(ocxZorvane& b, int row, const QImage& before) {
     QVERIFY(b.picZorvane->hDC() == before);
 }
 
+// Deals a Seven on top of column 2 over the given waste card, takes the Seven and drags it to
+// (200, 200).
+void dragColumnSeven(ocxZorvane& b, float waste) {
+    cards::Deck deck = testing::orderedDeck();
+    testing::putCard(deck, testing::tableauCell(kColumn, 4), card(6));
+    testing::putCard(deck, testing::kWasteCell, waste);
+    testing::dealDeck(b, deck);
+    platform::PictureBox& box = *b.picZorvane;
+    testing::moveTo(box, grip(4));
+    testing::press(box, grip(4), Qt::LeftButton);
+    testing::moveTo(box, QPointF(200, 200), Qt::LeftButton);
+}
+
 void verifyHitCleared(const BoardState& s) {
     QCOMPARE(s.iHitKind, std::int16_t(-1));
     QCOMPARE(s.iHitColumn, std::int16_t(-1));
@@ -102,6 +115,8 @@ private slots:
     void pressAwayFromACardNeverDrags_data();
     void pressAwayFromACardNeverDrags();
     void secondButtonDuringADragLeavesTheCardLifted();
+    void whatForgetsTheHitEndsTheDrag_data();
+    void whatForgetsTheHitEndsTheDrag();
     void doubleClickOnTheStock_data();
     void doubleClickOnTheStock();
     void doubleClickOnATableauCard_data();
@@ -327,15 +342,9 @@ void PlayTest::pressAwayFromACardNeverDrags() {
 // and in the column's data, and the left button's release then does nothing.
 void PlayTest::secondButtonDuringADragLeavesTheCardLifted() {
     ocxZorvane board;
-    cards::Deck deck = testing::orderedDeck();
-    testing::putCard(deck, testing::tableauCell(kColumn, 4), card(6));
-    testing::putCard(deck, testing::kWasteCell, card(5, 1));
-    testing::dealDeck(board, deck);
+    dragColumnSeven(board, card(5, 1));
     const BoardState& s = board.state;
     platform::PictureBox& box = *board.picZorvane;
-    testing::moveTo(box, grip(4));
-    testing::press(box, grip(4), Qt::LeftButton);
-    testing::moveTo(box, QPointF(200, 200), Qt::LeftButton);
     const QImage lifted = box.hDC();
     const QPoint inTheAir = board.picCard->pos();
 
@@ -355,6 +364,46 @@ void PlayTest::secondButtonDuringADragLeavesTheCardLifted() {
     QVERIFY(!board.picCard->isHidden());
     QCOMPARE(board.picCard->pos(), inTheAir);
     QVERIFY(boxes_.calls.empty());
+}
+
+enum class DragEnd { DoubleClickPress, Prediction, NewBack };
+
+void PlayTest::whatForgetsTheHitEndsTheDrag_data() {
+    QTest::addColumn<int>("end");
+    QTest::addColumn<float>("waste"); // a Ten does not take the dragged Seven, a Six does
+    QTest::newRow("double-click press") << int(DragEnd::DoubleClickPress) << card(9, 1);
+    QTest::newRow("&Prediction") << int(DragEnd::Prediction) << card(5, 1);
+    QTest::newRow("&New Back") << int(DragEnd::NewBack) << card(5, 1);
+}
+
+// A drag lives on its hit card: whatever forgets the hit ends the drag, so the left button's
+// release drops nothing afterwards, and a new deal also takes the card out of the air. Both
+// went wrong once: the release read the cleared hit column as a column index.
+void PlayTest::whatForgetsTheHitEndsTheDrag() {
+    QFETCH(int, end);
+    QFETCH(float, waste);
+    const testing::ConfigHome ownSettings; // the back "&New Back" saves stays with this test
+    ocxZorvane board;
+    dragColumnSeven(board, waste);
+    const BoardState& s = board.state;
+    platform::PictureBox& box = *board.picZorvane;
+    QCOMPARE(s.bDragging, std::int16_t(-1));
+
+    if (end == int(DragEnd::DoubleClickPress))
+        testing::doubleClickPress(box, QPointF(200, 200), Qt::LeftButton);
+    else
+        (end == int(DragEnd::Prediction) ? board.cmdNew : board.cmdChange)->click();
+    QCOMPARE(s.bDragging, std::int16_t(0));
+    verifyHitCleared(s);
+    const bool newDeal = end != int(DragEnd::DoubleClickPress);
+    QCOMPARE(board.picCard->isHidden(), newDeal);
+
+    const float columnTop = s.sgColumnTop[kColumn];
+    const QImage before = box.hDC();
+    testing::release(box, overWasteTop(s), Qt::LeftButton);
+    QCOMPARE(s.sgWasteTop, 0.0f);
+    QCOMPARE(s.sgColumnTop[kColumn], columnTop);
+    QVERIFY(box.hDC() == before);
 }
 
 void PlayTest::doubleClickOnTheStock_data() {

@@ -32,10 +32,14 @@ void release(platform::PictureBox& box, QPointF client, Qt::MouseButton button,
     send(box, QEvent::MouseButtonRelease, client, button, stillHeld);
 }
 
+void doubleClickPress(platform::PictureBox& box, QPointF client, Qt::MouseButtons alsoHeld) {
+    send(box, QEvent::MouseButtonDblClick, client, Qt::LeftButton, alsoHeld | Qt::LeftButton);
+}
+
 void doubleClick(platform::PictureBox& box, QPointF client) {
     press(box, client, Qt::LeftButton);
     release(box, client, Qt::LeftButton);
-    send(box, QEvent::MouseButtonDblClick, client, Qt::LeftButton, Qt::LeftButton);
+    doubleClickPress(box, client);
     release(box, client, Qt::LeftButton);
 }
 

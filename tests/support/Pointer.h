@@ -16,6 +16,9 @@ void press(platform::PictureBox& box, QPointF client, Qt::MouseButton button,
            Qt::MouseButtons alsoHeld = Qt::NoButton);
 void release(platform::PictureBox& box, QPointF client, Qt::MouseButton button,
              Qt::MouseButtons stillHeld = Qt::NoButton);
+// The event the platform sends in place of a quick second press of the left button.
+void doubleClickPress(platform::PictureBox& box, QPointF client,
+                      Qt::MouseButtons alsoHeld = Qt::NoButton);
 // What a quick second click brings: press, release, the double-click in place of the
 // second press, release.
 void doubleClick(platform::PictureBox& box, QPointF client);
