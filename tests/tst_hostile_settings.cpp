@@ -14,6 +14,7 @@
 namespace {
 
 const QByteArray kSavedTwo("[General]\nCard_Back=2\n");
+const QByteArray kSavedThree("[General]\nCard_Back=3\n"); // what "&New Back" writes after it
 
 bool isWholeBack(float back) {
     return back >= 0 && back <= 7 && back == static_cast<int>(back);
@@ -54,6 +55,7 @@ private slots:
     void startsWithAValidBackAndNoMessage();
     void valuesOfEveryLength();
     void settingsFileIsADirectory();
+    void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
     void unreadableFile();
 };
@@ -110,12 +112,21 @@ void HostileSettingsTest::settingsFileIsADirectory() {
     QVERIFY(messages.calls.empty());
 }
 
+void HostileSettingsTest::failedWriteKeepsTheOldFile_data() {
+    QTest::addColumn<int>("bytesWritable");
+    QTest::newRow("none") << 0;
+    QTest::newRow("a few") << 8;
+    // The new text less its last byte: a truncated file would still look almost right.
+    QTest::newRow("all but one") << static_cast<int>(kSavedThree.size()) - 1;
+}
+
 void HostileSettingsTest::failedWriteKeepsTheOldFile() {
+    QFETCH(int, bytesWritable);
     testing::ConfigHome config;
     config.writeSettingsFile(kSavedTwo);
     ocxZorvane board;
     {
-        FileSizeLimit limit(8);
+        FileSizeLimit limit(static_cast<rlim_t>(bytesWritable));
         board.cmdChange->click();
     }
     QCOMPARE(eCard::sgBackIndex, 3.0f); // used for the rest of the run
