@@ -51,7 +51,9 @@ inline float columnTopCard(const BoardState& s, std::size_t column) {
     return s.sgTableau[column][cellIndex(s.sgColumnTop[column])];
 }
 
-inline float wasteTopCard(const BoardState& s) { return s.avWaste[cellIndex(s.sgWasteTop)]; }
+inline float wasteTopCard(const BoardState& s) {
+    return s.avWaste[cellIndex(s.sgWasteTop)];
+}
 
 } // namespace board
 

@@ -17,7 +17,8 @@ void liftFromStock(ocxZorvane& b, float laid) {
     b.EraseRect(from * kStep, s.iStockY, cards::kCardWidth - 1, cards::kCardHeight - 1);
     if (laid != s.sgLeftTop) // the card beneath becomes the stock row's top, face up
         b.DrawFace(s.avStock[cellIndex(from - 1)], (from - 1) * kStep, s.iStockY);
-    b.ShowFloatingCard(s.avStock[cellIndex(from)], from * kStep, s.iStockY, laid * kStep, board::kTopRowY);
+    b.ShowFloatingCard(s.avStock[cellIndex(from)], from * kStep, s.iStockY, laid * kStep,
+                       board::kTopRowY);
 }
 
 void layInTopRow(ocxZorvane& b, float laid) {

@@ -1,5 +1,4 @@
 #include "ocxZorvane.h"
-
 #include "platform/BitBlt.h"
 #include "platform/Conversions.h"
 
@@ -42,7 +41,9 @@ void ocxZorvane::EraseRect(float x, float y, float w, float h) {
                      left, top);
 }
 
-void ocxZorvane::DrawWaste() { DrawWasteCard(state.sgWasteTop); }
+void ocxZorvane::DrawWaste() {
+    DrawWasteCard(state.sgWasteTop);
+}
 
 // Draws waste card w in its place or, when it would pass the row's limit, narrows the step by
 // one and redraws the whole row up to it. The row grows by one card between calls, so one
@@ -51,8 +52,9 @@ void ocxZorvane::DrawWasteCard(float w) {
     BoardState& s = state;
     const int x = roundToInt16(w * s.sgWasteStep);
     if (x <= board::kWasteLimit) {
-        objCard->ShowCard(*picZorvane, clsCard::kFace, s.avWaste[static_cast<std::size_t>(roundToInt32(w))],
-                          w * s.sgWasteStep, s.iWasteY, picFront);
+        objCard->ShowCard(*picZorvane, clsCard::kFace,
+                          s.avWaste[static_cast<std::size_t>(roundToInt32(w))], w * s.sgWasteStep,
+                          s.iWasteY, picFront);
         return;
     }
     s.sgWasteStep -= 1;

@@ -4,6 +4,8 @@
 
 namespace texts {
 
-QString WebHostName() { return QUrl(QString::fromUtf8(kHomePage)).host(); }
+QString WebHostName() {
+    return QUrl(QString::fromUtf8(kHomePage)).host();
+}
 
 } // namespace texts

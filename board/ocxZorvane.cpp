@@ -58,8 +58,8 @@ void ocxZorvane::createChildren() {
     lblWebPage = new platform::Label(this, board::kLblWebPageRect, kCyan,
                                      platform::MsSansSerif(13.5, true), true);
     lblWebPage->setCaption(texts::WebHostName());
-    Label1 = new platform::Label(this, board::kLabel1Rect, kYellow, platform::MsSansSerif(8.25, true),
-                                 true);
+    Label1 = new platform::Label(this, board::kLabel1Rect, kYellow,
+                                 platform::MsSansSerif(8.25, true), true);
     Label1->setCaption(QString::fromUtf8(texts::kSlogan));
 
     picZorvane = new platform::PictureBox(this, board::kPicZorvaneRect,
@@ -91,8 +91,7 @@ void ocxZorvane::createChildren() {
     connect(cmdAbout, &QPushButton::clicked, this, &ocxZorvane::cmdAbout_Click);
     connect(&tmrShowLeftCard, &QTimer::timeout, this, &ocxZorvane::tmrShowLeftCard_Timer);
     connect(&tmrShowPairCard, &QTimer::timeout, this, &ocxZorvane::tmrShowPairCard_Timer);
-    connect(picZorvane, &platform::PictureBox::MouseMove, this,
-            &ocxZorvane::picZorvane_MouseMove);
+    connect(picZorvane, &platform::PictureBox::MouseMove, this, &ocxZorvane::picZorvane_MouseMove);
     connect(picZorvane, &platform::PictureBox::MouseUp, this, &ocxZorvane::picZorvane_MouseUp);
     connect(picZorvane, &platform::PictureBox::DblClick, this, &ocxZorvane::picZorvane_DblClick);
     connect(picZorvane, &platform::PictureBox::KeyDown, this, &ocxZorvane::picZorvane_KeyDown);

@@ -11,7 +11,9 @@
 
 using platform::roundToInt32;
 
-clsCard::clsCard() { platform::Randomize(); }
+clsCard::clsCard() {
+    platform::Randomize();
+}
 
 void clsCard::CutCard(cards::Deck& av) const {
     // j stays below i, so no card can stay where it is: one pass is a single cycle.

@@ -22,7 +22,11 @@ template <typename Int> constexpr Int roundTo(double value) {
     return static_cast<Int>(nearest);
 }
 
-inline std::int32_t roundToInt32(double value) { return roundTo<std::int32_t>(value); }
-inline std::int16_t roundToInt16(double value) { return roundTo<std::int16_t>(value); }
+inline std::int32_t roundToInt32(double value) {
+    return roundTo<std::int32_t>(value);
+}
+inline std::int16_t roundToInt16(double value) {
+    return roundTo<std::int16_t>(value);
+}
 
 } // namespace platform

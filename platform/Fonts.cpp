@@ -10,8 +10,9 @@ constexpr const char* kDesignFamily = "MS Sans Serif";
 
 void registerSubstitutes() {
     static const bool registered = [] {
-        QFont::insertSubstitutions(QString::fromLatin1(kDesignFamily),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            QString::fromLatin1(kDesignFamily),
+            {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         return true;
     }();
     (void)registered;

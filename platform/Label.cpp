@@ -26,6 +26,8 @@ void Label::setForeColor(QColor color) {
     setPalette(colors);
 }
 
-QColor Label::ForeColor() const { return palette().color(QPalette::WindowText); }
+QColor Label::ForeColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 } // namespace platform

@@ -17,7 +17,9 @@ PictureBox::PictureBox(QWidget* parent, QRect outer, Border border, QColor backg
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::Cls() { image_.fill(background_); }
+void PictureBox::Cls() {
+    image_.fill(background_);
+}
 
 std::int16_t PictureBox::buttonCode(Qt::MouseButtons buttons) {
     return static_cast<std::int16_t>((buttons & Qt::LeftButton ? 1 : 0) +
@@ -73,7 +75,9 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
                  static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*) { emit DblClick(); }
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {
+    emit DblClick();
+}
 
 // Keys go on to the parent as well, so nothing the window does with them is lost. Repeats are
 // dropped: a held key must not run through the stock card after card.

@@ -32,6 +32,8 @@ void Randomize() {
     engine().seed(static_cast<std::mt19937::result_type>(ticks));
 }
 
-void setRandomSource(RandomSource source) { scriptedSource() = std::move(source); }
+void setRandomSource(RandomSource source) {
+    scriptedSource() = std::move(source);
+}
 
 } // namespace platform

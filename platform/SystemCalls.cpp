@@ -8,13 +8,15 @@ namespace platform {
 namespace {
 
 void showMessageBox(QWidget* owner, const QString& text, const QString& title, int style) {
-    const auto icon = (style & MB_ICONWARNING) == MB_ICONWARNING ? QMessageBox::Warning
-                                                                 : QMessageBox::NoIcon;
+    const auto icon =
+        (style & MB_ICONWARNING) == MB_ICONWARNING ? QMessageBox::Warning : QMessageBox::NoIcon;
     QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
     box.exec();
 }
 
-void openInBrowser(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+void openInBrowser(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
 
 MessageBoxImpl& messageBoxImpl() {
     static MessageBoxImpl impl = showMessageBox;
@@ -32,7 +34,9 @@ void MessageBoxA(QWidget* owner, const QString& text, const QString& title, int 
     messageBoxImpl()(owner, text, title, style);
 }
 
-void ShellExecuteA(const QString& address) { shellExecuteImpl()(address); }
+void ShellExecuteA(const QString& address) {
+    shellExecuteImpl()(address);
+}
 
 void setMessageBoxImpl(MessageBoxImpl impl) {
     messageBoxImpl() = impl ? std::move(impl) : MessageBoxImpl(showMessageBox);

@@ -30,7 +30,9 @@ int cycleCount(const cards::Deck& deck) {
     return cycles;
 }
 
-bool isOdd(const cards::Deck& deck) { return (52 - cycleCount(deck)) % 2 == 1; }
+bool isOdd(const cards::Deck& deck) {
+    return (52 - cycleCount(deck)) % 2 == 1;
+}
 
 } // namespace
 
@@ -167,8 +169,10 @@ void CardsTest::showCardCopiesTheRightCell() {
 
 void CardsTest::builtInSheetsAreTheArtwork() {
     const QString assets = QStringLiteral(ZORVANE_SOURCE_DIR "/assets/");
-    QCOMPARE(cards::FaceSheet(), QImage(assets + "faces.png").convertToFormat(QImage::Format_RGB32));
-    QCOMPARE(cards::BackSheet(), QImage(assets + "backs.png").convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(cards::FaceSheet(),
+             QImage(assets + "faces.png").convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(cards::BackSheet(),
+             QImage(assets + "backs.png").convertToFormat(QImage::Format_RGB32));
     QCOMPARE(cards::FaceSheet().size(), QSize(923, 384));
     QCOMPARE(cards::BackSheet().size(), QSize(568, 96));
 }

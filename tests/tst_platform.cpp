@@ -53,12 +53,12 @@ void PlatformTest::bitBltCopiesClippedToBothImages_data() {
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QRect>("changed"); // destination pixels that must take source pixels
     QTest::newRow("inside") << QPoint(1, 1) << QSize(4, 3) << QPoint(0, 0) << QRect(1, 1, 4, 3);
-    QTest::newRow("past right and bottom") << QPoint(3, 4) << QSize(4, 3) << QPoint(0, 0)
-                                           << QRect(3, 4, 2, 1);
-    QTest::newRow("negative destination") << QPoint(-2, -1) << QSize(4, 3) << QPoint(0, 0)
-                                          << QRect(0, 0, 2, 2);
-    QTest::newRow("source beyond its image") << QPoint(0, 0) << QSize(4, 3) << QPoint(2, 1)
-                                             << QRect(0, 0, 2, 2);
+    QTest::newRow("past right and bottom")
+        << QPoint(3, 4) << QSize(4, 3) << QPoint(0, 0) << QRect(3, 4, 2, 1);
+    QTest::newRow("negative destination")
+        << QPoint(-2, -1) << QSize(4, 3) << QPoint(0, 0) << QRect(0, 0, 2, 2);
+    QTest::newRow("source beyond its image")
+        << QPoint(0, 0) << QSize(4, 3) << QPoint(2, 1) << QRect(0, 0, 2, 2);
     QTest::newRow("far outside") << QPoint(-100000, 7) << QSize(4, 3) << QPoint(0, 0) << QRect();
 }
 
@@ -79,8 +79,10 @@ void PlatformTest::bitBltCopiesClippedToBothImages() {
     for (int y = 0; y < 5; ++y) {
         for (int x = 0; x < 5; ++x) {
             const QPoint at(x, y);
-            const QRgb expected = changed.contains(at) ? source.pixel(at - to + from) : qRgb(0, 0, 0);
-            QVERIFY2(dest.pixel(at) == expected, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            const QRgb expected =
+                changed.contains(at) ? source.pixel(at - to + from) : qRgb(0, 0, 0);
+            QVERIFY2(dest.pixel(at) == expected,
+                     qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
         }
     }
 }

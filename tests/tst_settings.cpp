@@ -93,9 +93,12 @@ void SettingsTest::badSavedValuesStartWithBackZero() {
 void SettingsTest::newBackStepsAndSaves_data() {
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("next");
-    QTest::newRow("7 wraps to 0") << "7" << "0";
-    QTest::newRow("2 steps to 3") << "2" << "3";
-    QTest::newRow("nothing saved gives 1") << "" << "1";
+    QTest::newRow("7 wraps to 0") << "7"
+                                  << "0";
+    QTest::newRow("2 steps to 3") << "2"
+                                  << "3";
+    QTest::newRow("nothing saved gives 1") << ""
+                                           << "1";
 }
 
 void SettingsTest::newBackStepsAndSaves() {

@@ -15,12 +15,12 @@ QString fillMismatch(const QImage& image, QRect rect, QColor color);
 
 } // namespace testing
 
-#define VERIFY_FACE(image, x, y, card, faces)                                                       \
+#define VERIFY_FACE(image, x, y, card, faces)                                                      \
     QVERIFY2(testing::faceMismatch(image, x, y, card, faces).isEmpty(),                            \
              qPrintable(testing::faceMismatch(image, x, y, card, faces)))
-#define VERIFY_BACK(image, x, y, back, backs)                                                       \
+#define VERIFY_BACK(image, x, y, back, backs)                                                      \
     QVERIFY2(testing::backMismatch(image, x, y, back, backs).isEmpty(),                            \
              qPrintable(testing::backMismatch(image, x, y, back, backs)))
-#define VERIFY_FILL(image, rect, color)                                                             \
+#define VERIFY_FILL(image, rect, color)                                                            \
     QVERIFY2(testing::fillMismatch(image, rect, color).isEmpty(),                                  \
              qPrintable(testing::fillMismatch(image, rect, color)))

@@ -19,10 +19,13 @@ ScriptedRandom::ScriptedRandom(std::vector<float> values) {
     });
 }
 
-ScriptedRandom::~ScriptedRandom() { platform::setRandomSource({}); }
+ScriptedRandom::~ScriptedRandom() {
+    platform::setRandomSource({});
+}
 
 ConfigHome::ConfigHome()
-    : previous_(qgetenv("XDG_CONFIG_HOME")), hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
+    : previous_(qgetenv("XDG_CONFIG_HOME")),
+      hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
     qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
 }
 
@@ -33,7 +36,9 @@ ConfigHome::~ConfigHome() {
         qunsetenv("XDG_CONFIG_HOME");
 }
 
-QString ConfigHome::settingsFile() const { return dir_.path() + "/Zorvane/PokerSetting.conf"; }
+QString ConfigHome::settingsFile() const {
+    return dir_.path() + "/Zorvane/PokerSetting.conf";
+}
 
 void ConfigHome::writeSettingsFile(const QByteArray& content) const {
     QDir().mkpath(dir_.path() + "/Zorvane");
@@ -54,12 +59,16 @@ MessageBoxRecorder::MessageBoxRecorder() {
         });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { platform::setMessageBoxImpl({}); }
+MessageBoxRecorder::~MessageBoxRecorder() {
+    platform::setMessageBoxImpl({});
+}
 
 ShellRecorder::ShellRecorder() {
     platform::setShellExecuteImpl([this](const QString& address) { addresses << address; });
 }
 
-ShellRecorder::~ShellRecorder() { platform::setShellExecuteImpl({}); }
+ShellRecorder::~ShellRecorder() {
+    platform::setShellExecuteImpl({});
+}
 
 } // namespace testing
