@@ -71,12 +71,8 @@ Hover hoverOf(const BoardState& s) {
 // Every card of a deal whose stock is turned first and whose columns then clear one card at a
 // time, each a rank above the last; the waste then pairs at every position of the reading.
 cards::Deck chainDeck() {
-    auto chain = [](int j) { return card(j % 13, j / 13); };
     cards::Deck deck{};
-    deck[testing::stockCell(0)] = chain(0);
-    for (int c = 0; c < 5; ++c)
-        for (int r = 0; r < 5; ++r)
-            deck[testing::tableauCell(c, r)] = chain(5 * c + 5 - r);
+    testing::layChain(deck);
     for (int k = 1; k < 26; ++k)
         deck[testing::stockCell(k)] = card((k - 1) % 13, 2 + (k - 1) / 13);
     deck[testing::kWasteCell] = card(12, 3);

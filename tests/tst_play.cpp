@@ -484,14 +484,9 @@ void PlayTest::doubleClickOnATableauCard() {
 // Every stock card is turned first, then the tableau is cleared column by column, top card
 // first, each a rank above the last: the waste row squeezes down to its narrowest step.
 void PlayTest::playsARiggedDealToAClear() {
-    // Chain card j (rank j mod 13) follows chain card j - 1 on the waste. Chain card 0 is the
-    // last stock card; column c holds chain cards 5c + 1 (top) .. 5c + 5 (bottom).
-    auto chain = [](int j) { return card(j % 13, j / 13); };
+    const auto chain = testing::chainCard;
     cards::Deck deck{};
-    deck[testing::stockCell(0)] = chain(0);
-    for (int c = 0; c < 5; ++c)
-        for (int r = 0; r < 5; ++r)
-            deck[testing::tableauCell(c, r)] = chain(5 * c + 5 - r);
+    testing::layChain(deck);
     // The other two suits fill the first waste card and the rest of the stock.
     deck[testing::kWasteCell] = card(0, 2);
     for (int k = 1; k < 26; ++k)

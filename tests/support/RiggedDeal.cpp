@@ -36,4 +36,11 @@ void dealDeck(ocxZorvane& board, const cards::Deck& deck) {
     board.DrawBoard();
 }
 
+void layChain(cards::Deck& deck) {
+    deck[stockCell(0)] = chainCard(0);
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 5; ++r)
+            deck[tableauCell(c, r)] = chainCard(5 * c + 5 - r);
+}
+
 } // namespace testing

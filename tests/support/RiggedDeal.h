@@ -23,6 +23,14 @@ constexpr std::size_t stockCell(int index) {
 }
 constexpr std::size_t kWasteCell = 51;
 
+// Chain card j has rank j mod 13, so each one fits on the waste after the one before.
+constexpr float chainCard(int j) {
+    return card(j % 13, j / 13);
+}
+// Lays chain card 0 as the last stock card to turn and chain cards 1..25 in the columns, column
+// c holding 5c + 1 (top) .. 5c + 5 (bottom): the columns then clear one card at a time.
+void layChain(cards::Deck& deck);
+
 // The cards 0..51 in order.
 cards::Deck orderedDeck();
 // Moves the card to the cell by swapping it with the card there, so each card stays once.
