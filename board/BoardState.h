@@ -9,6 +9,9 @@
 
 namespace board {
 
+// The 16-bit booleans of the state hold -1 for true.
+constexpr std::int16_t kTrue = -1;
+
 constexpr float kEmptyPile = -1; // the top index of an empty column or an exhausted stock
 
 // What iHitKind says the pointer rests on.

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr std::int16_t kTrue = -1;
 // Shift is allowed: some layouts need it for the digits.
 constexpr std::int16_t kCtrlOrAlt = 2 + 4;
 
@@ -20,7 +19,7 @@ bool isStockKey(int keyCode) {
 } // namespace
 
 void ocxZorvane::picZorvane_KeyDown(int KeyCode, std::int16_t Shift) {
-    if ((Shift & kCtrlOrAlt) != 0 || state.bDragging == kTrue || DealIsClosing())
+    if ((Shift & kCtrlOrAlt) != 0 || state.bDragging == board::kTrue || DealIsClosing())
         return;
     if (isColumnKey(KeyCode))
         PlayCard(board::kHitTableau, static_cast<std::int16_t>(KeyCode - Qt::Key_1));

@@ -159,7 +159,7 @@ void ocxZorvane::tmrShowPairCard_Timer() {
     }
     const Position position = positionBeingRead(*this);
     if (position.paired)
-        pairReading.bPairFound = -1;
+        pairReading.bPairFound = board::kTrue;
     readStep(*this, position);
     picZorvane->Refresh();
     tmrShowPairCard.start();

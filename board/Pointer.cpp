@@ -18,7 +18,6 @@ using platform::roundToInt32;
 namespace {
 
 constexpr std::int16_t kLeftButtonAlone = 1;
-constexpr std::int16_t kTrue = -1;
 // EraseRect takes the distances to a cell's last pixel column and row.
 constexpr float kCellRight = cards::kCardWidth - 1;
 constexpr float kCellBottom = cards::kCardHeight - 1;
@@ -123,7 +122,7 @@ void eraseColumnTopCell(ocxZorvane& b, std::size_t column) {
 // Lifts the card off the board: its cell goes back to the background, and the card below,
 // whose lower end the erase cut off, is drawn whole again face down.
 void startDrag(ocxZorvane& b, std::size_t column) {
-    b.state.bDragging = kTrue;
+    b.state.bDragging = board::kTrue;
     eraseColumnTopCell(b, column);
     const float top = columnTopRow(b.state, column);
     if (top > 0)
@@ -226,7 +225,7 @@ void ocxZorvane::picZorvane_MouseMove(std::int16_t Button, std::int16_t, float X
 // goes back silently. Either way the hit is forgotten and the deal's end is checked.
 void ocxZorvane::picZorvane_MouseUp(std::int16_t Button, std::int16_t, float X, float Y) {
     BoardState& s = state;
-    if (Button != kLeftButtonAlone || s.bDragging != kTrue)
+    if (Button != kLeftButtonAlone || s.bDragging != board::kTrue)
         return;
     const std::size_t column = hitColumn(s);
     if (droppedOverWaste(s, X, Y) && ColumnTopFitsWaste(column))
