@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix and checks what a desktop needs: every file in its place,
-# the desktop entry and the metainfo accepted by their validators, a manual page that formats
+# Installs into a temporary prefix and checks what a desktop needs: every file in its place
+# (the player's manual among them, in the data folder where the game looks for it), the desktop
+# entry and the metainfo accepted by their validators, a manual page that formats
 # without warnings, icons of the sizes their folders promise, and a program that answers.
 # Usage: tst_install.sh BUILD_DIR GAMES_DIR APP_ID
 set -euo pipefail
@@ -22,7 +23,8 @@ desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 manual=$prefix/share/man/man6/zorvane.6.gz
 for file in "$prefix/$games/zorvane" "$desktop" "$metainfo" "$manual" \
-    "$prefix/share/icons/hicolor/scalable/apps/$id.svg"; do
+    "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
+    "$prefix/share/zorvane/manual/index.html" "$prefix/share/zorvane/manual/manual.css"; do
     [[ -f $file ]] || fail "not installed: ${file#"$prefix"/}"
 done
 

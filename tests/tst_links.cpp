@@ -1,11 +1,14 @@
 #include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
 #include "support/TestSupport.h"
+#include "windows/Manual.h"
 #include "windows/frmAbout.h"
 #include "windows/frmHelp.h"
 #include "windows/frmZorvane.h"
 
+#include <QDir>
 #include <QEnterEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -83,10 +86,14 @@ Q_DECLARE_METATYPE(Look)
 class LinksTest : public QObject {
     Q_OBJECT
 private slots:
+    // The manual's own language, whatever the machine's.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void looksFollowThePointer_data();
     void looksFollowThePointer();
     void onlyALeftClickOnTheHoveredLabelOpens_data();
     void onlyALeftClickOnTheHoveredLabelOpens();
+    void helpFindsTheManualFromTheProgramFolder_data();
+    void helpFindsTheManualFromTheProgramFolder();
 
 private:
     testing::ConfigHome config_;
@@ -97,9 +104,16 @@ void LinksTest::looksFollowThePointer_data() {
     QTest::addColumn<Look>("rest");
     QTest::addColumn<Look>("clicked");
     QTest::addColumn<bool>("closesWindow");
-    QTest::newRow("board") << "board" << Look{kCyan, false} << Look{kBlue, false} << false;
-    QTest::newRow("about") << "about" << Look{kCyan, false} << Look{kBlue, false} << false;
-    QTest::newRow("help never changes") << "help" << Look{kBlue, true} << Look{kBlue, true} << true;
+    QTest::addColumn<QString>("address");
+    const QString home = QString::fromUtf8(texts::kHomePage);
+    // The build puts a copy of the manual beside the tests, as beside the game.
+    const QString manual =
+        QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/manual/index.html")
+            .toString();
+    QTest::newRow("board") << "board" << Look{kCyan, false} << Look{kBlue, false} << false << home;
+    QTest::newRow("about") << "about" << Look{kCyan, false} << Look{kBlue, false} << false << home;
+    QTest::newRow("help never changes")
+        << "help" << Look{kBlue, true} << Look{kBlue, true} << true << manual;
 }
 
 // Rest, hover, leave, click, and what a clicked label does until the pointer hovers again.
@@ -108,6 +122,7 @@ void LinksTest::looksFollowThePointer() {
     QFETCH(Look, rest);
     QFETCH(Look, clicked);
     QFETCH(bool, closesWindow);
+    QFETCH(QString, address);
     const Look hovered{kBlue, true};
     testing::ShellRecorder shell;
     const LinkInWindow link = openLink(which);
@@ -126,7 +141,9 @@ void LinksTest::looksFollowThePointer() {
 
     enter(label);
     QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(shell.addresses, QStringList{QString::fromUtf8(texts::kHomePage)});
+    QCOMPARE(shell.addresses, QStringList{address});
+    const QUrl opened(address);
+    QVERIFY(!opened.isLocalFile() || QFileInfo(opened.toLocalFile()).isFile());
     QCOMPARE(lookOf(label), clicked);
     QCOMPARE(link.window->isVisible(), !closesWindow);
     // Leaving straight after the click keeps the click look ...
@@ -164,6 +181,52 @@ void LinksTest::onlyALeftClickOnTheHoveredLabelOpens() {
     QTest::mouseRelease(label, button, Qt::NoModifier, releaseAt);
     QVERIFY(shell.addresses.isEmpty());
     QCOMPARE(lookOf(label), before);
+}
+
+void LinksTest::helpFindsTheManualFromTheProgramFolder_data() {
+    QTest::addColumn<QStringList>("pages"); // under a prefix whose program folder is games/
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("opens"); // a page, or empty for the home page
+    const QString installed = QStringLiteral("share/zorvane/manual/");
+    const QString built = QStringLiteral("games/manual/");
+    const QStringList both = {installed + "index.html", built + "index.html"};
+    const QStringList translated = {installed + "index.html", installed + "index.de.html",
+                                    installed + "index.pt_BR.html"};
+    QTest::newRow("installed before built") << both << QStringList{"C"} << installed + "index.html";
+    QTest::newRow("build tree") << QStringList{built + "index.html"} << QStringList{"C"}
+                                << built + "index.html";
+    QTest::newRow("no manual: home page") << QStringList{} << QStringList{"C"} << QString();
+    QTest::newRow("a translation but no page of its own: home page")
+        << QStringList{installed + "index.de.html"} << QStringList{"de-DE"} << QString();
+    QTest::newRow("C locale") << translated << QStringList{"C"} << installed + "index.html";
+    QTest::newRow("English before German")
+        << translated << QStringList{"en-GB", "de-DE"} << installed + "index.html";
+    QTest::newRow("German by its bare name")
+        << translated << QStringList{"de-AT", "de"} << installed + "index.de.html";
+    QTest::newRow("a region's own page")
+        << translated << QStringList{"pt-BR"} << installed + "index.pt_BR.html";
+    QTest::newRow("another region: no page")
+        << translated << QStringList{"pt-PT"} << installed + "index.html";
+    QTest::newRow("the second language")
+        << translated << QStringList{"fr-FR", "de-DE"} << installed + "index.de.html";
+}
+
+void LinksTest::helpFindsTheManualFromTheProgramFolder() {
+    QFETCH(QStringList, pages);
+    QFETCH(QStringList, languages);
+    QFETCH(QString, opens);
+    if (opens.isEmpty() && *texts::kHelpPage != '\0')
+        QSKIP("this build sends help without a manual to ZORVANE_HELP_URL");
+    QTemporaryDir prefix;
+    const QDir root(prefix.path());
+    root.mkpath(QStringLiteral("games"));
+    for (const QString& page : pages) {
+        root.mkpath(QFileInfo(page).path());
+        QFile(root.filePath(page)).open(QIODevice::WriteOnly);
+    }
+    const QString expected = opens.isEmpty() ? QString::fromUtf8(texts::kHomePage)
+                                             : QUrl::fromLocalFile(root.filePath(opens)).toString();
+    QCOMPARE(ManualAddress(root.filePath(QStringLiteral("games")), languages), expected);
 }
 
 QTEST_MAIN(LinksTest)

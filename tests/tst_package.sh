@@ -21,7 +21,8 @@ echo "$contents"
 
 for path in ./usr/games/zorvane "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man6/zorvane.6.gz \
-    ./usr/share/doc/zorvane/copyright "./usr/share/icons/hicolor/256x256/apps/$id.png"; do
+    ./usr/share/doc/zorvane/copyright "./usr/share/icons/hicolor/256x256/apps/$id.png" \
+    ./usr/share/zorvane/manual/index.html ./usr/share/zorvane/manual/manual.css; do
     grep -q " $path\$" <<<"$contents" || fail "not in the package: $path"
 done
 

@@ -1,7 +1,7 @@
 #include "frmHelp.h"
 
 #include "LinkLabel.h"
-#include "board/ProgramTexts.h"
+#include "Manual.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 
@@ -32,8 +32,7 @@ frmHelp::frmHelp(QWidget* parent) : GameDialog(parent) {
                         "Open Online Help");
     Label2 = captioned(new platform::Label(this, kLabel2Rect, Qt::white, font(), false),
                        "You must be connected to the Internet to view the online help files.\r\n");
-    helpLink =
-        LinkLabel::attach(lblHelp, LinkLabel::kHelpLooks, QString::fromUtf8(texts::kHomePage));
+    helpLink = LinkLabel::attach(lblHelp, LinkLabel::kHelpLooks, ManualAddress());
     connect(helpLink, &LinkLabel::clicked, this, &QDialog::close);
     resize(kClientSize);
 }

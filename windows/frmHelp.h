@@ -8,7 +8,7 @@ namespace platform {
 class Label;
 }
 
-// The Help window: the help is online, and its one link opens it and closes the window.
+// The Help window: its one link opens the player's manual and closes the window.
 class frmHelp : public GameDialog {
     Q_OBJECT
 public:
