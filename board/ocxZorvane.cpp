@@ -19,17 +19,13 @@ const QColor kCyan(0, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kRemarkRed(192, 0, 0);
 
+// As on game toolbars, a click leaves the keyboard focus on the board; Tab reaches the buttons.
 QPushButton* commandButton(QWidget* parent, const char* caption, QRect place) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setGeometry(place);
     button->setFont(platform::MsSansSerif(8.25, true));
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
-}
-
-// Toggling Enabled at the end of a click is what each command button's handler does.
-void flickerEnabled(QPushButton* button) {
-    button->setEnabled(false);
-    button->setEnabled(true);
 }
 
 } // namespace
@@ -132,6 +128,20 @@ void ocxZorvane::cmdHelp_Click() {
 void ocxZorvane::cmdAbout_Click() {
     emit aboutRequested();
     flickerEnabled(cmdAbout);
+}
+
+// Toggling Enabled at the end of a click is what each command button's handler does. Disabling
+// a focused button would hand the focus on to the next control, so the hand-over is refused
+// for that moment: the focus stays on the button, and a screen reader hears no focus change.
+void ocxZorvane::flickerEnabled(QPushButton* button) {
+    holdingFocus_ = true;
+    button->setEnabled(false);
+    button->setEnabled(true);
+    holdingFocus_ = false;
+}
+
+bool ocxZorvane::focusNextPrevChild(bool next) {
+    return holdingFocus_ || QWidget::focusNextPrevChild(next);
 }
 
 float BackIndexFromText(const QString& text) {

@@ -90,9 +90,15 @@ signals:
     void helpRequested();
     void aboutRequested();
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void createChildren();
     void Initialize();
+    void flickerEnabled(QPushButton* button);
+
+    bool holdingFocus_ = false;
 };
 
 // The back index a saved text stands for: the number at its start, leading blanks ignored;

@@ -8,7 +8,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using testing::card;
 
@@ -79,6 +81,50 @@ cards::Deck chainDeck() {
     return deck;
 }
 
+// Closes every modal window as soon as it is open, while it lives.
+class ModalCloser {
+public:
+    ModalCloser() {
+        timer_.callOnTimeout([] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        timer_.start(10);
+    }
+
+private:
+    QTimer timer_;
+};
+
+enum class Press { MouseClick, AccessKey, TabThenSpace };
+
+QPushButton* commandButton(const ocxZorvane& board, int index) {
+    return std::array{board.cmdNew, board.cmdChange, board.cmdHelp, board.cmdAbout}.at(
+        static_cast<std::size_t>(index));
+}
+
+// Tab until the button has the focus, as a player pressing it by Space would.
+void tabTo(QWidget& window, QPushButton* button) {
+    while (QApplication::focusWidget() != button)
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+}
+
+void pressButton(QWidget& window, QPushButton* button, Press how) {
+    const QString caption = button->text();
+    switch (how) {
+    case Press::MouseClick:
+        QTest::mouseClick(button, Qt::LeftButton);
+        break;
+    case Press::AccessKey:
+        QTest::keyClick(window.windowHandle(),
+                        caption.at(caption.indexOf('&') + 1).toLower().toLatin1(), Qt::AltModifier);
+        break;
+    case Press::TabThenSpace:
+        QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+        break;
+    }
+}
+
 QString accessibleName(QWidget* w) {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
@@ -86,6 +132,7 @@ QString accessibleName(QWidget* w) {
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(Press)
 
 class KeysTest : public QObject {
     Q_OBJECT
@@ -102,6 +149,8 @@ private slots:
     void describesThePosition();
     void playsAndReadsADealWithTheKeyboardAlone();
     void digitsActOnlyWhileTheBoardHasTheFocus();
+    void buttonsLeaveTheFocusWhereThePlayerPutIt_data();
+    void buttonsLeaveTheFocusWhereThePlayerPutIt();
     void controlsHaveAccessibleNames();
 
 private:
@@ -361,6 +410,56 @@ void KeysTest::digitsActOnlyWhileTheBoardHasTheFocus() {
     QTest::keyClick(keyboard, Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(board.state.sgWasteTop, 0.0f); // dealt anew once the button's press is shown
     QCOMPARE(board.state.sgColumnTop[kColumn], 4.0f);
+}
+
+void KeysTest::buttonsLeaveTheFocusWhereThePlayerPutIt_data() {
+    QTest::addColumn<Press>("how");
+    QTest::addColumn<int>("button");         // Prediction, New Back, Help, About
+    QTest::addColumn<bool>("keepsTheFocus"); // else the board has it
+    const std::pair<Press, const char*> ways[] = {{Press::MouseClick, "mouse click"},
+                                                  {Press::AccessKey, "Alt+letter"},
+                                                  {Press::TabThenSpace, "Tab then Space"}};
+    const char* const captions[] = {"Prediction", "New Back", "Help", "About"};
+    for (const auto& [how, way] : ways)
+        for (int button = 0; button < 4; ++button)
+            // Only a button the player moved the focus to keeps it; a window the button opened
+            // gives the focus back to the board when it closes.
+            QTest::addRow("%s by %s", captions[button], way)
+                << how << button << (how == Press::TabThenSpace && button < 2);
+}
+
+// The button acts once and the focus does not wander meanwhile; then Space acts once more, on
+// the button if it kept the focus, otherwise on the board, where it turns a stock card.
+void KeysTest::buttonsLeaveTheFocusWhereThePlayerPutIt() {
+    QFETCH(Press, how);
+    QFETCH(int, button);
+    QFETCH(bool, keepsTheFocus);
+    ModalCloser closer;
+    frmZorvane window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ocxZorvane& board = *window.board();
+    QPushButton* const pressed = commandButton(board, button);
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+    if (how == Press::TabThenSpace)
+        tabTo(window, pressed);
+    QSignalSpy focusChanges(qApp, &QApplication::focusChanged);
+    const bool opensAWindow = button >= 2;
+
+    pressButton(window, pressed, how);
+    QTRY_COMPARE(clicks.size(), 1);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    // The window's own focus, which the keys reach when the window is active again.
+    QWidget* const focused = keepsTheFocus ? static_cast<QWidget*>(pressed) : board.picZorvane;
+    QCOMPARE(window.focusWidget(), focused);
+    if (!opensAWindow)
+        QCOMPARE(focusChanges.size(), 0);
+
+    const float stockBefore = board.state.sgStockTop;
+    QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(clicks.size(), keepsTheFocus ? 2 : 1);
+    QCOMPARE(board.state.sgStockTop, keepsTheFocus ? 25.0f : stockBefore - 1);
 }
 
 // The buttons by their captions without the access-key mark; links by their text.

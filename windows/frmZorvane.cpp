@@ -48,8 +48,15 @@ frmZorvane::frmZorvane(QWidget* parent)
 
 void frmZorvane::ShowAbout() {
     showModally(frmAbout_, this);
+    resumePlay();
 }
 
 void frmZorvane::ShowHelp() {
     showModally(frmHelp_, this);
+    resumePlay();
+}
+
+// Whichever way the window was opened, the keys play on once it is closed.
+void frmZorvane::resumePlay() {
+    ocxZorvane_->picZorvane->setFocus();
 }

@@ -22,6 +22,8 @@ public:
     frmHelp* helpWindow() const { return frmHelp_; }
 
 private:
+    void resumePlay();
+
     ocxZorvane* ocxZorvane_;
     frmAbout* frmAbout_ = nullptr;
     frmHelp* frmHelp_ = nullptr;
