@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "board/ocxZorvane.h"
 #include "platform/PaintProbe.h"
+#include "windows/Accessibility.h"
 #include "windows/frmZorvane.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(ZORVANE_APP_ID));
     if (const std::optional<int> exitCode = answerCommandLine(QApplication::arguments()))
         return *exitCode;
+    InstallAccessibleRoles();
     frmZorvane window;
     window.show();
     platform::installPaintProbeFromEnvironment(&window, window.board()->picZorvane);

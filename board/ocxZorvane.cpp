@@ -62,6 +62,9 @@ void ocxZorvane::createChildren() {
                                           platform::PictureBox::Border::Sunken3D, Qt::black);
     picZorvane->setFocusPolicy(Qt::StrongFocus); // for keyboard play
     picZorvane->setAccessibleName(QStringLiteral("Board"));
+    // What a screen reader offers as the board's help.
+    picZorvane->setWhatsThis(QStringLiteral("Keys 1 to 5 move that column's top card onto the "
+                                            "waste; Space or 0 turns the top stock card."));
     const int edge = picZorvane->borderWidth();
     lblRemark = new platform::Label(picZorvane, board::kLblRemarkRect.translated(edge, edge),
                                     kRemarkRed, platform::MsSansSerif(8.25, true), true);

@@ -16,6 +16,10 @@ void Label::setCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setText(shown);
+    // A screen reader reads the lines, not the break that ends the last one.
+    while (shown.endsWith(QLatin1Char('\n')))
+        shown.chop(1);
+    setAccessibleName(shown);
     if (autoSize_)
         resize(caption.isEmpty() ? size() : sizeHint());
 }

@@ -384,6 +384,8 @@ void KeysTest::playsAndReadsADealWithTheKeyboardAlone() {
     QCOMPARE(lines[1], QStringLiteral("Omens:"));
     QCOMPARE(lines[2], QStringLiteral("As you sow, so will you reap")); // the Kings
     QCOMPARE(lines[3], QStringLiteral("Woman outside is water"));       // the Queens
+    // The omen label reads its lines, without the break that ends the last.
+    QCOMPARE(accessibleName(board.lblRemark), lines.mid(2).join('\n'));
 }
 
 // Tab takes the focus to the buttons, where the digits do nothing, and the access keys work
@@ -462,7 +464,8 @@ void KeysTest::buttonsLeaveTheFocusWhereThePlayerPutIt() {
     QCOMPARE(board.state.sgStockTop, keepsTheFocus ? 25.0f : stockBefore - 1);
 }
 
-// The buttons by their captions without the access-key mark; links by their text.
+// The buttons by their captions without the access-key mark; links by their text; the board's
+// help names the keys that play.
 void KeysTest::controlsHaveAccessibleNames() {
     ocxZorvane board;
     QCOMPARE(accessibleName(board.cmdNew), QStringLiteral("Prediction"));
@@ -471,6 +474,10 @@ void KeysTest::controlsHaveAccessibleNames() {
     QCOMPARE(accessibleName(board.cmdAbout), QStringLiteral("About"));
     QCOMPARE(accessibleName(board.lblWebPage), board.lblWebPage->Caption());
     QCOMPARE(accessibleName(board.picZorvane), QStringLiteral("Board"));
+    const QString help =
+        QAccessible::queryAccessibleInterface(board.picZorvane)->text(QAccessible::Help);
+    for (const char* key : {"1 to 5", "Space", "0"})
+        QVERIFY2(help.contains(QLatin1String(key)), qPrintable(help));
 }
 
 QTEST_MAIN(KeysTest)

@@ -4,8 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The install and package tests run the validators a desktop and Debian apply, and cpack; the
-# manual test checks every page with xmllint.
-bash tools/setup-debian.sh desktop-file-utils appstream man-db dpkg-dev file libxml2-utils
+# manual test checks every page with xmllint; the screen-reader test runs the game on a private
+# X server with a window manager, a session bus and the accessibility bus, and drives it with
+# pyatspi and xdotool.
+bash tools/setup-debian.sh desktop-file-utils appstream man-db dpkg-dev file libxml2-utils \
+    xvfb openbox dbus at-spi2-core python3-pyatspi xdotool
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

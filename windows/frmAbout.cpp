@@ -69,6 +69,7 @@ void frmAbout::createControls() {
     picMark->setLineWidth(1);
     picMark->setPixmap(EmblemPicture());
     picMark->setAlignment(Qt::AlignCenter);
+    picMark->setAccessibleName(QStringLiteral("Zorvane emblem"));
     lblSoftwareVersion = textLabel(this, kLblSoftwareVersionRect, kTitleRed, true);
     lblSoftwareAuther = textLabel(this, kLblSoftwareAutherRect, Qt::white, false);
     lblNote = textLabel(this, kLblNoteRect, Qt::white, false);

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Starts the real game as a desktop would, on a private X server with a window manager, a
+# session bus and the accessibility bus, and lets a screen-reader client check what it is told
+# and that the keys play on the board after a mouse click on a button.
+# Usage: tst_a11y.sh GAME PYTHON
+set -euo pipefail
+game=$1 python=$2
+here=$(dirname "$0")
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for tool in Xvfb openbox dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (tools/test.sh installs it)"
+done
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number: parallel runs never meet.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 display <"$work/display" || fail "Xvfb did not start"
+
+# Nothing of the player's own: a fresh runtime folder and settings.
+mkdir -m 700 "$work/runtime" "$work/config"
+env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS \
+    DISPLAY=":$display" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
+    HOME="$work" \
+    dbus-run-session -- bash "$here/session.sh" "$game" "$python" "$here/check_board.py"

@@ -1,0 +1,48 @@
+#include "Accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace {
+
+// A picture box is a picture; one that takes the keyboard focus is a drawing the player acts
+// on. Decided when asked: a screen reader may ask before the box's focus policy is set.
+class PictureBoxAccessible : public QAccessibleWidget {
+public:
+    explicit PictureBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override {
+        return widget()->focusPolicy() == Qt::NoFocus ? QAccessible::Graphic : QAccessible::Canvas;
+    }
+};
+
+// A control that reaches beyond its window: only the part the window shows is on the screen.
+class ClippedAccessible : public QAccessibleWidget {
+public:
+    explicit ClippedAccessible(QWidget* control) : QAccessibleWidget(control) {}
+
+    QRect rect() const override {
+        const QWidget* window = widget()->window();
+        return QAccessibleWidget::rect().intersected(
+            QRect(window->mapToGlobal(QPoint(0, 0)), window->size()));
+    }
+};
+
+QAccessibleInterface* gameAccessible(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("frmZorvane"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("ocxZorvane"))
+        return new ClippedAccessible(widget);
+    if (className == QLatin1String("platform::PictureBox"))
+        return new PictureBoxAccessible(widget);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleRoles() {
+    QAccessible::installFactory(gameAccessible);
+}
