@@ -108,6 +108,9 @@ def check_window(application):
 
 
 def check_keys_play_after_a_click(frame, board):
+    # The window manager may have been too busy to activate the new window: ask it to, as a
+    # player would by picking the window. Within the window the game alone decides the focus.
+    xdotool("search", "--sync", "--name", f"^{re.escape(TITLE)}$", "windowactivate", "--sync")
     wait_for("the board to have the focus", lambda: has_state(board, pyatspi.STATE_FOCUSED))
     before = stock_count(board)
     xdotool("key", "space")

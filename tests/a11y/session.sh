@@ -16,13 +16,20 @@ trap cleanup EXIT
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 started+=($!)
-openbox --sm-disable >/dev/null 2>&1 &
-started+=($!)
 # The window manager gives a new window the focus only once it runs: it sets the desktop then.
-for _ in $(seq 100); do
-    xdotool get_desktop >/dev/null 2>&1 && break
-    sleep 0.05
+# On a loaded machine it now and then fails to connect to the new X server; it is started again.
+wm_ready() { xdotool get_desktop >/dev/null 2>&1; }
+for _ in 1 2 3; do
+    openbox --sm-disable &
+    wm=$!
+    started+=("$wm")
+    for _ in $(seq 200); do
+        wm_ready || ! kill -0 "$wm" 2>/dev/null && break
+        sleep 0.1
+    done
+    wm_ready && break
 done
+wm_ready || { echo "FAIL: the window manager did not start" >&2; exit 1; }
 # Qt turns its bridge on when a screen reader is running; here the client is one.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" &
 game_pid=$!
@@ -33,7 +40,7 @@ timeout 40 "$python" "$client"
 status=$?
 # The client closes the game's window; the game must end by itself, and cleanly.
 if ((status == 0)); then
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
         kill -0 "$game_pid" 2>/dev/null || break
         sleep 0.1
     done

@@ -26,9 +26,21 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/nu
 xvfb=$!
 read -r -t 10 display <"$work/display" || fail "Xvfb did not start"
 
-# Nothing of the player's own: a fresh runtime folder and settings.
+# Nothing of the player's own: a fresh runtime folder and settings. The session runs in a
+# session of processes of its own, so that what the buses start for it can be waited for.
 mkdir -m 700 "$work/runtime" "$work/config"
 env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS \
     DISPLAY=":$display" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
     HOME="$work" \
-    dbus-run-session -- bash "$here/session.sh" "$game" "$python" "$here/check_board.py"
+    setsid dbus-run-session -- bash "$here/session.sh" "$game" "$python" "$here/check_board.py" &
+session=$!
+status=0
+wait "$session" || status=$?
+# The accessibility registry, started by its bus, ends a moment after the bus.
+for _ in $(seq 50); do
+    pgrep -s "$session" >/dev/null || break
+    sleep 0.1
+done
+left=$(pgrep -s "$session" || true)
+[[ -z $left ]] || { echo "FAIL: still running after the session: $left" >&2; kill $left; exit 1; }
+exit "$status"
