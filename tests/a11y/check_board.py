@@ -141,7 +141,6 @@ def check_dialog(application, board, title, close):
     wait_for(f"the window {title!r} to close", lambda: shown_dialog(application, title) is None)
     wait_for(f"the board to have the focus after {title!r}",
              lambda: has_state(board, pyatspi.STATE_FOCUSED))
-    return dialog
 
 
 def close_about(dialog):
@@ -156,17 +155,16 @@ def close_help(dialog):
 
 
 def check_press_actions(application, frame, board):
+    """Each button's Press action acts, and the keys still play on the board afterwards."""
     buttons = {name: find(frame, pyatspi.ROLE_PUSH_BUTTON, name) for name in BUTTONS}
     for name, button in buttons.items():
         check(button is not None, f"no button {name!r}")
-    before = stock_count(board)
     press(buttons["Prediction"])
     wait_for("Press on Prediction to deal anew", lambda: stock_count(board) == 26)
     xdotool("key", "space")
     wait_for("Space to turn a stock card", lambda: stock_count(board) == 25)
     press(buttons["New Back"])
     wait_for("Press on New Back to deal anew", lambda: stock_count(board) == 26)
-    check(before == 25, f"the stock held {before} cards before the presses")
     press(buttons["Help"])
     check_dialog(application, board, "Zorvane Online Help", close_help)
     press(buttons["About"])
