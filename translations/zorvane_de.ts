@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>„%1 --help“ liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Eine Wahrsage-Patience: Spiel die Karten aus und deute die Zeichen.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Zur Webseite: </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 Die Zorvane-Entwickler</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Zorvane Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Zorvane-Hilfe</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Online-Hilfe öffnen</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>Für die Online-Hilfe brauchst du eine Verbindung zum Internet.</translation>
+    </message>
+</context>
+<context>
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
@@ -78,6 +131,110 @@
     <message>
         <source>As you sow, so will you reap</source>
         <translation>Wie man sät, so erntet man</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%2-%1</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>wird gedeutet</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 Karte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n Karte</numerusform>
+            <numerusform>%n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Ablage: %1. Spalten: %2. Talon: %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Zeichen:</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
     </message>
 </context>
 </TS>

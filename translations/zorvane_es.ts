@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Un solitario adivinatorio: juega el reparto y lee los presagios.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Visita la web: </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 Los desarrolladores de Zorvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Ayuda en línea de Zorvane</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Ayuda de Zorvane</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Abrir la ayuda en línea</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>Para ver la ayuda en línea necesitas conexión a Internet.</translation>
+    </message>
+</context>
+<context>
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
@@ -78,6 +131,110 @@
     <message>
         <source>As you sow, so will you reap</source>
         <translation>Cosecharás lo que siembres</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Dos</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Tres</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Cuatro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinco</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Seis</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Siete</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Ocho</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nueve</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Diez</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Jota</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>tréboles</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>diamantes</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>corazones</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>en lectura</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 carta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n cartas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Descarte: %1. Columnas: %2. Mazo: %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Presagios:</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Saisissez « %1 --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Une patience divinatoire : jouez la donne et lisez les présages.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Visitez notre site : </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 Les développeurs de Zorvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Aide en ligne de Zorvane</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Aide de Zorvane</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Ouvrir l&apos;aide en ligne</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>L&apos;aide en ligne nécessite une connexion à Internet.</translation>
+    </message>
+</context>
+<context>
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
@@ -78,6 +131,110 @@
     <message>
         <source>As you sow, so will you reap</source>
         <translation>On récolte ce que l&apos;on a semé</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sept</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neuf</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dix</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Roi</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>trèfle</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>carreau</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>pique</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>en cours de lecture</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 carte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n carte</numerusform>
+            <numerusform>%n cartes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Défausse : %1. Colonnes : %2. Talon : %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Présages :</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
     </message>
 </context>
 </TS>

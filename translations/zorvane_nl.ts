@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Typ &apos;%1 --help&apos; voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Een waarzegpatience: speel het spel uit en lees de voortekens.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Bezoek de website: </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 De ontwikkelaars van Zorvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Zorvane online help</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Zorvane help</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Online help openen</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>Voor de online help is een internetverbinding nodig.</translation>
+    </message>
+</context>
+<context>
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
@@ -78,6 +131,110 @@
     <message>
         <source>As you sow, so will you reap</source>
         <translation>Wat je zaait, zul je oogsten</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>aas</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>twee</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>drie</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>vijf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>zes</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>zeven</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>negen</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>tien</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>boer</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>vrouw</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>heer</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>klaveren</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>ruiten</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>harten</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>schoppen</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>wordt geduid</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 kaart</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n kaart</numerusform>
+            <numerusform>%n kaarten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Aflegstapel: %1. Kolommen: %2. Stapel: %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Voortekens:</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Speelveld</translation>
     </message>
 </context>
 </TS>

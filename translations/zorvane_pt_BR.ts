@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Tente &quot;%1 --help&quot; para mais informações.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Uma paciência divinatória: jogue a rodada e leia os presságios.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Visite o site: </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 Os desenvolvedores do Zorvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Ajuda on-line do Zorvane</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Ajuda do Zorvane</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Abrir a ajuda on-line</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>É preciso estar conectado à Internet para ver a ajuda on-line.</translation>
+    </message>
+</context>
+<context>
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
@@ -78,6 +131,110 @@
     <message>
         <source>As you sow, so will you reap</source>
         <translation>Cada um colhe o que planta</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ás</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Dois</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Três</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quatro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinco</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Seis</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sete</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Oito</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nove</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valete</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dama</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rei</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>paus</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>ouros</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>copas</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>espadas</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>em leitura</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 carta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n cartas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Descarte: %1. Colunas: %2. Monte: %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Presságios:</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Mesa</translation>
     </message>
 </context>
 </TS>

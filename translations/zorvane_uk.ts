@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Спробуйте «%1 --help», щоб дізнатися більше.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Пасьянс-ворожіння: розіграй розклад і прочитай знаки.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неочікуваний аргумент «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Наш сайт: </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Про програму %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 Розробники Zorvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Онлайн-довідка Zorvane</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Довідка Zorvane</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Відкрити довідку</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>Для перегляду довідки потрібне з&apos;єднання з Інтернетом.</translation>
+    </message>
+</context>
+<context>
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
@@ -78,6 +131,111 @@
     <message>
         <source>As you sow, so will you reap</source>
         <translation>Що посієш, те й пожнеш</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Туз</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Двійка</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Трійка</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Четвірка</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>П&apos;ятірка</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Шістка</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Сімка</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Вісімка</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Дев&apos;ятка</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Десятка</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Валет</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Дама</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Король</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>треф</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>бубон</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>черв</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>пік</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>порожньо</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>триває тлумачення</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 карта</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n карта</numerusform>
+            <numerusform>%n карти</numerusform>
+            <numerusform>%n карт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Скид: %1. Стовпці: %2. Колода: %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Знаки:</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Ігрове поле</translation>
     </message>
 </context>
 </TS>

@@ -72,11 +72,11 @@ void frmAbout::createControls() {
     lblSoftwareVersion = textLabel(this, kLblSoftwareVersionRect, kTitleRed, true);
     lblSoftwareAuther = textLabel(this, kLblSoftwareAutherRect, Qt::white, false);
     lblNote = textLabel(this, kLblNoteRect, Qt::white, false);
-    lblNote->setCaption(QStringLiteral("You can visit web page : "));
+    lblNote->setCaption(tr("You can visit web page : "));
     lblWebPage = textLabel(this, kLblWebPageRect, LinkLabel::kCyan, false);
     webPageLink = LinkLabel::attach(lblWebPage, LinkLabel::kWebPageLooks,
                                     QString::fromUtf8(texts::kHomePage));
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setFont(platform::MsSansSerif(8.25, true));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     placeAsDesigned();
@@ -104,9 +104,9 @@ void frmAbout::placeAsDesigned() {
 
 void frmAbout::setCaptions() {
     const QString title = QString::fromUtf8(texts::kProgramTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     lblSoftwareVersion->setCaption(title);
-    lblSoftwareAuther->setCaption(QString::fromUtf8(texts::kNotice));
+    lblSoftwareAuther->setCaption(tr(texts::kNotice));
     lblWebPage->setCaption(QString::fromUtf8(texts::kHomePage));
 }
 
