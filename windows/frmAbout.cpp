@@ -23,6 +23,8 @@ constexpr QRect kPicMarkRect(16, 16, 34, 34);
 constexpr QRect kLblSoftwareVersionRect(16, 72, 115, 16);
 constexpr QRect kLblSoftwareAutherRect(14, 104, 76, 16);
 constexpr QRect kLblNoteRect(32, 168, 147, 16);
+// The note's designed size is that of its English caption; a translation brings its own.
+constexpr char kNote[] = QT_TRANSLATE_NOOP("frmAbout", "You can visit web page : ");
 constexpr QRect kLblWebPageRect(200, 168, 63, 16);
 constexpr QRect kCmdOKRect(120, 208, 84, 25);
 const frmAbout::LineControl kLine1{360, 2145, 4560, 2145, QColor(128, 128, 128)};
@@ -72,7 +74,7 @@ void frmAbout::createControls() {
     lblSoftwareVersion = textLabel(this, kLblSoftwareVersionRect, kTitleRed, true);
     lblSoftwareAuther = textLabel(this, kLblSoftwareAutherRect, Qt::white, false);
     lblNote = textLabel(this, kLblNoteRect, Qt::white, false);
-    lblNote->setCaption(tr("You can visit web page : "));
+    lblNote->setCaption(tr(kNote));
     lblWebPage = textLabel(this, kLblWebPageRect, LinkLabel::kCyan, false);
     webPageLink = LinkLabel::attach(lblWebPage, LinkLabel::kWebPageLooks,
                                     QString::fromUtf8(texts::kHomePage));
@@ -95,7 +97,9 @@ void frmAbout::placeAsDesigned() {
     picMark->setGeometry(kPicMarkRect);
     lblSoftwareVersion->setGeometry(kLblSoftwareVersionRect);
     lblSoftwareAuther->setGeometry(kLblSoftwareAutherRect);
-    lblNote->setGeometry(kLblNoteRect);
+    lblNote->setGeometry(lblNote->Caption() == QLatin1String(kNote)
+                             ? kLblNoteRect
+                             : QRect(kLblNoteRect.topLeft(), lblNote->sizeHint()));
     lblWebPage->setGeometry(kLblWebPageRect);
     cmdOK->setGeometry(kCmdOKRect);
     Line1 = kLine1;
