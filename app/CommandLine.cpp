@@ -9,10 +9,12 @@ namespace {
 
 int refuse(const QString& reason) {
     const QString program = QCoreApplication::applicationName();
-    std::fputs(
-        qPrintable(
-            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, reason)),
-        stderr);
+    std::fputs(qPrintable(QStringLiteral("%1: %2\n%3\n")
+                              .arg(program, reason,
+                                   QCoreApplication::translate(
+                                       "CommandLine", "Try '%1 --help' for more information.")
+                                       .arg(program))),
+               stderr);
     return EXIT_FAILURE;
 }
 
@@ -21,13 +23,14 @@ int refuse(const QString& reason) {
 std::optional<int> answerCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A card-divination patience game: play out the deal and read the omens."));
+        QCoreApplication::translate("CommandLine", "A card-divination patience game: play out the "
+                                                   "deal and read the omens."));
     parser.addHelpOption();
     parser.addVersionOption();
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("Unexpected argument '%1'.")
+        return refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
     // Answers --help, --help-all and --version the way every Qt program does, and ends the
     // program there; with none of them it returns.

@@ -10,30 +10,39 @@ using board::kEmptyPile;
 namespace {
 
 constexpr std::array<const char*, cards::kRankCount> kRankNames = {
-    "Ace",   "Two",  "Three", "Four", "Five",  "Six",  "Seven",
-    "Eight", "Nine", "Ten",   "Jack", "Queen", "King",
+    QT_TRANSLATE_NOOP("ocxZorvane", "Ace"),   QT_TRANSLATE_NOOP("ocxZorvane", "Two"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Three"), QT_TRANSLATE_NOOP("ocxZorvane", "Four"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Five"),  QT_TRANSLATE_NOOP("ocxZorvane", "Six"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Seven"), QT_TRANSLATE_NOOP("ocxZorvane", "Eight"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Nine"),  QT_TRANSLATE_NOOP("ocxZorvane", "Ten"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Jack"),  QT_TRANSLATE_NOOP("ocxZorvane", "Queen"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "King"),
 };
+// Named as the card name's "%2" needs them ("Ace of clubs"), which may be another case.
 constexpr std::array<const char*, cards::kSuitCount> kSuitNames = {
-    "clubs",
-    "diamonds",
-    "hearts",
-    "spades",
+    QT_TRANSLATE_NOOP("ocxZorvane", "clubs"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "diamonds"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "hearts"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "spades"),
 };
 
-const QString kEmpty = QStringLiteral("empty");
+QString emptyWord() {
+    return ocxZorvane::tr("empty");
+}
 
 QString cardName(const clsCard& c, float card) {
-    return QStringLiteral("%1 of %2")
-        .arg(QLatin1String(kRankNames[static_cast<std::size_t>(c.GetCardPoint(card))]),
-             QLatin1String(kSuitNames[static_cast<std::size_t>(c.GetCardSuit(card))]));
+    //: A card's name: %1 its rank, %2 its suit.
+    return ocxZorvane::tr("%1 of %2")
+        .arg(ocxZorvane::tr(kRankNames[static_cast<std::size_t>(c.GetCardPoint(card))]),
+             ocxZorvane::tr(kSuitNames[static_cast<std::size_t>(c.GetCardSuit(card))]));
 }
 
 // The closing lays every waste card out elsewhere: first it is being read, then it is gone.
 QString wasteWords(const ocxZorvane& b) {
     if (!b.lblRemark->isHidden())
-        return kEmpty;
+        return emptyWord();
     if (b.DealIsClosing())
-        return QStringLiteral("being read");
+        return ocxZorvane::tr("being read");
     return cardName(*b.objCard, board::wasteTopCard(b.state));
 }
 
@@ -41,7 +50,7 @@ QString columnWords(const ocxZorvane& b) {
     QStringList tops;
     for (std::size_t c = 0; c < b.state.sgColumnTop.size(); ++c)
         tops << (b.state.sgColumnTop[c] == kEmptyPile
-                     ? kEmpty
+                     ? emptyWord()
                      : cardName(*b.objCard, board::columnTopCard(b.state, c)));
     return tops.join(QStringLiteral(", "));
 }
@@ -49,8 +58,10 @@ QString columnWords(const ocxZorvane& b) {
 QString stockWords(float stockTop) {
     const int count = platform::roundToInt32(stockTop) + 1;
     if (count <= 0)
-        return kEmpty;
-    return count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count);
+        return emptyWord();
+    // One card is said apart so that the English texts need no translation; the other counts
+    // take the plural forms of the player's language.
+    return count == 1 ? ocxZorvane::tr("1 card") : ocxZorvane::tr("%n cards", nullptr, count);
 }
 
 QStringList omenLines(const platform::Label& remark) {
@@ -60,11 +71,12 @@ QStringList omenLines(const platform::Label& remark) {
 } // namespace
 
 QString ocxZorvane::BoardDescription() const {
-    QString words = QStringLiteral("Waste: %1. Columns: %2. Stock: %3.")
+    QString words = tr("Waste: %1. Columns: %2. Stock: %3.")
                         .arg(wasteWords(*this), columnWords(*this), stockWords(state.sgStockTop));
     const QStringList omens = omenLines(*lblRemark);
     if (!omens.isEmpty())
-        words += QStringLiteral("\nOmens:\n") + omens.join(QLatin1Char('\n'));
+        words +=
+            QLatin1Char('\n') + tr("Omens:") + QLatin1Char('\n') + omens.join(QLatin1Char('\n'));
     return words;
 }
 

@@ -16,19 +16,19 @@ constexpr std::int16_t kStepsPerPosition = 4;
 
 // One omen per rank, Ace first.
 constexpr std::array<const char*, cards::kRankCount> kOmens = {
-    "Everything goes my way",
-    "It's no good doing everything",
-    "Difficult",
-    "All roads lead to Rome",
-    "Avoid falling a prey to a plot",
-    "Grant whatever is requested",
-    "Undependable",
-    "Enjoy success",
-    "A loss may turn out to be a gain and vice versa",
-    "It's perfect in every way and leaves nothing to be desired",
-    "Bicker endlessly between female members of a family",
-    "Woman outside is water",
-    "As you sow, so will you reap",
+    QT_TRANSLATE_NOOP("ocxZorvane", "Everything goes my way"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "It's no good doing everything"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Difficult"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "All roads lead to Rome"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Avoid falling a prey to a plot"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Grant whatever is requested"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Undependable"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Enjoy success"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "A loss may turn out to be a gain and vice versa"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "It's perfect in every way and leaves nothing to be desired"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Bicker endlessly between female members of a family"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "Woman outside is water"),
+    QT_TRANSLATE_NOOP("ocxZorvane", "As you sow, so will you reap"),
 };
 
 struct Position {
@@ -96,8 +96,7 @@ void layCard(ocxZorvane& b, const Position& p, bool inner) {
 }
 
 void appendOmen(ocxZorvane& b, float card) {
-    const QString omen =
-        QString::fromLatin1(kOmens[static_cast<std::size_t>(b.objCard->GetCardPoint(card))]);
+    const QString omen = ocxZorvane::OmenText(b.objCard->GetCardPoint(card));
     b.lblRemark->setCaption(b.lblRemark->Caption() + omen + QStringLiteral("\r\n"));
 }
 
@@ -164,4 +163,8 @@ void ocxZorvane::tmrShowPairCard_Timer() {
     picZorvane->Refresh();
     tmrShowPairCard.start();
     DescribeBoard(); // an omen may have been added
+}
+
+QString ocxZorvane::OmenText(int rank) {
+    return tr(kOmens[static_cast<std::size_t>(rank)]);
 }

@@ -2,13 +2,16 @@
 
 #include <QString>
 
-// The program's own texts, each in one place.
+// The program's own texts, each in one place. The marked ones are shown through tr() in the
+// context named with them; the title is the program's name and is never translated.
 namespace texts {
 
 inline constexpr char kProgramTitle[] = "Zorvane 1.2";
-inline constexpr char kUnknownDesign[] = "God's design is unknown !";
-inline constexpr char kSlogan[] = "Ask the cards, read the omen";
-inline constexpr char kNotice[] = "Copyright (C) 2026 The Zorvane developers";
+inline constexpr char kUnknownDesign[] =
+    QT_TRANSLATE_NOOP("ocxZorvane", "God's design is unknown !");
+inline constexpr char kSlogan[] = QT_TRANSLATE_NOOP("ocxZorvane", "Ask the cards, read the omen");
+inline constexpr char kNotice[] =
+    QT_TRANSLATE_NOOP("frmAbout", "Copyright (C) 2026 The Zorvane developers");
 // Set by the build (ZORVANE_HOME_PAGE) so that a packager can point it elsewhere.
 inline constexpr char kHomePage[] = ZORVANE_HOME_PAGE;
 // Where help leads when no manual comes with the program (ZORVANE_HELP_URL); may be empty.

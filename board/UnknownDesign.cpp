@@ -5,7 +5,7 @@
 
 // Says the deal came to nothing, then clears the whole board and deals afresh.
 void ocxZorvane::AnnounceUnknownDesignAndDealAgain() {
-    platform::MessageBoxA(this, QString::fromLatin1(texts::kUnknownDesign),
+    platform::MessageBoxA(this, tr(texts::kUnknownDesign),
                           QString::fromLatin1(texts::kProgramTitle),
                           platform::MB_OK | platform::MB_ICONWARNING);
     platform::BitBlt(picZorvane->hDC(), 0, 0, picZorvane->Width(), picZorvane->Height(),

@@ -20,8 +20,8 @@ const QColor kYellow(255, 255, 0);
 const QColor kRemarkRed(192, 0, 0);
 
 // As on game toolbars, a click leaves the keyboard focus on the board; Tab reaches the buttons.
-QPushButton* commandButton(QWidget* parent, const char* caption, QRect place) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* commandButton(QWidget* parent, const QString& caption, QRect place) {
+    auto* button = new QPushButton(caption, parent);
     button->setGeometry(place);
     button->setFont(platform::MsSansSerif(8.25, true));
     button->setFocusPolicy(Qt::TabFocus);
@@ -46,25 +46,25 @@ void ocxZorvane::createChildren() {
     colors.setColor(QPalette::Window, Qt::black);
     setPalette(colors);
 
-    cmdNew = commandButton(this, "&Prediction", board::kCmdNewRect);
-    cmdChange = commandButton(this, "&New Back", board::kCmdChangeRect);
-    cmdHelp = commandButton(this, "&Help", board::kCmdHelpRect);
-    cmdAbout = commandButton(this, "&About", board::kCmdAboutRect);
+    cmdNew = commandButton(this, tr("&Prediction"), board::kCmdNewRect);
+    cmdChange = commandButton(this, tr("&New Back"), board::kCmdChangeRect);
+    cmdHelp = commandButton(this, tr("&Help"), board::kCmdHelpRect);
+    cmdAbout = commandButton(this, tr("&About"), board::kCmdAboutRect);
 
     lblWebPage = new platform::Label(this, board::kLblWebPageRect, kCyan,
                                      platform::MsSansSerif(13.5, true), true);
     lblWebPage->setCaption(texts::WebHostName());
     Label1 = new platform::Label(this, board::kLabel1Rect, kYellow,
                                  platform::MsSansSerif(8.25, true), true);
-    Label1->setCaption(QString::fromUtf8(texts::kSlogan));
+    Label1->setCaption(tr(texts::kSlogan));
 
     picZorvane = new platform::PictureBox(this, board::kPicZorvaneRect,
                                           platform::PictureBox::Border::Sunken3D, Qt::black);
     picZorvane->setFocusPolicy(Qt::StrongFocus); // for keyboard play
-    picZorvane->setAccessibleName(QStringLiteral("Board"));
+    picZorvane->setAccessibleName(tr("Board"));
     // What a screen reader offers as the board's help.
-    picZorvane->setWhatsThis(QStringLiteral("Keys 1 to 5 move that column's top card onto the "
-                                            "waste; Space or 0 turns the top stock card."));
+    picZorvane->setWhatsThis(tr("Keys 1 to 5 move that column's top card onto the "
+                                "waste; Space or 0 turns the top stock card."));
     const int edge = picZorvane->borderWidth();
     lblRemark = new platform::Label(picZorvane, board::kLblRemarkRect.translated(edge, edge),
                                     kRemarkRed, platform::MsSansSerif(8.25, true), true);

@@ -55,6 +55,8 @@ public:
     // Closing of a cleared deal: one step per tick.
     void tmrShowLeftCard_Timer();
     void tmrShowPairCard_Timer();
+    // The omen a pair of this rank index tells, in the player's language.
+    static QString OmenText(int rank);
     // The blocked deal and the reading without pairs both end this way.
     void AnnounceUnknownDesignAndDealAgain();
 

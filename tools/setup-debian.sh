@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     g++ make cmake            # the toolchain
     qt6-base-dev              # Qt 6 Widgets and Qt Test, with moc and rcc
+    qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease, and CMake's qt_add_translations
+    qt6-translations-l10n     # Qt's own texts (a message box's button) in the player's language
     qt6-qpa-plugins           # the X11 and Wayland platform plugins
     fonts-liberation2         # the free font the captions are set in
 )

@@ -1,10 +1,10 @@
 #include "Manual.h"
 
 #include "board/ProgramTexts.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
 #include <QUrl>
 
 namespace {
@@ -56,5 +56,5 @@ QString ManualAddress(const QString& programFolder, const QStringList& uiLanguag
 }
 
 QString ManualAddress() {
-    return ManualAddress(QCoreApplication::applicationDirPath(), QLocale().uiLanguages());
+    return ManualAddress(QCoreApplication::applicationDirPath(), platform::desktopLanguages());
 }

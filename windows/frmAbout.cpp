@@ -23,6 +23,8 @@ constexpr QRect kPicMarkRect(16, 16, 34, 34);
 constexpr QRect kLblSoftwareVersionRect(16, 72, 115, 16);
 constexpr QRect kLblSoftwareAutherRect(14, 104, 76, 16);
 constexpr QRect kLblNoteRect(32, 168, 147, 16);
+// The note's designed size is that of its English caption; a translation brings its own.
+constexpr char kNote[] = QT_TRANSLATE_NOOP("frmAbout", "You can visit web page : ");
 constexpr QRect kLblWebPageRect(200, 168, 63, 16);
 constexpr QRect kCmdOKRect(120, 208, 84, 25);
 const frmAbout::LineControl kLine1{360, 2145, 4560, 2145, QColor(128, 128, 128)};
@@ -69,15 +71,15 @@ void frmAbout::createControls() {
     picMark->setLineWidth(1);
     picMark->setPixmap(EmblemPicture());
     picMark->setAlignment(Qt::AlignCenter);
-    picMark->setAccessibleName(QStringLiteral("Zorvane emblem"));
+    picMark->setAccessibleName(tr("Zorvane emblem"));
     lblSoftwareVersion = textLabel(this, kLblSoftwareVersionRect, kTitleRed, true);
     lblSoftwareAuther = textLabel(this, kLblSoftwareAutherRect, Qt::white, false);
     lblNote = textLabel(this, kLblNoteRect, Qt::white, false);
-    lblNote->setCaption(QStringLiteral("You can visit web page : "));
+    lblNote->setCaption(tr(kNote));
     lblWebPage = textLabel(this, kLblWebPageRect, LinkLabel::kCyan, false);
     webPageLink = LinkLabel::attach(lblWebPage, LinkLabel::kWebPageLooks,
                                     QString::fromUtf8(texts::kHomePage));
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setFont(platform::MsSansSerif(8.25, true));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     placeAsDesigned();
@@ -96,7 +98,9 @@ void frmAbout::placeAsDesigned() {
     picMark->setGeometry(kPicMarkRect);
     lblSoftwareVersion->setGeometry(kLblSoftwareVersionRect);
     lblSoftwareAuther->setGeometry(kLblSoftwareAutherRect);
-    lblNote->setGeometry(kLblNoteRect);
+    lblNote->setGeometry(lblNote->Caption() == QLatin1String(kNote)
+                             ? kLblNoteRect
+                             : QRect(kLblNoteRect.topLeft(), lblNote->sizeHint()));
     lblWebPage->setGeometry(kLblWebPageRect);
     cmdOK->setGeometry(kCmdOKRect);
     Line1 = kLine1;
@@ -105,9 +109,9 @@ void frmAbout::placeAsDesigned() {
 
 void frmAbout::setCaptions() {
     const QString title = QString::fromUtf8(texts::kProgramTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     lblSoftwareVersion->setCaption(title);
-    lblSoftwareAuther->setCaption(QString::fromUtf8(texts::kNotice));
+    lblSoftwareAuther->setCaption(tr(texts::kNotice));
     lblWebPage->setCaption(QString::fromUtf8(texts::kHomePage));
 }
 

@@ -14,24 +14,25 @@ constexpr QRect kLabel2Rect(48, 176, 393, 25);
 
 const QColor kYellow(255, 255, 0);
 
-platform::Label* captioned(platform::Label* label, const char* caption) {
-    label->setCaption(QString::fromUtf8(caption));
+platform::Label* captioned(platform::Label* label, const QString& caption) {
+    label->setCaption(caption);
     return label;
 }
 
 } // namespace
 
 frmHelp::frmHelp(QWidget* parent) : GameDialog(parent) {
-    setWindowTitle(QStringLiteral("Zorvane Online Help"));
+    setWindowTitle(tr("Zorvane Online Help"));
     setFont(platform::MsSansSerif(8.25, true));
     Label1 = captioned(
         new platform::Label(this, kLabel1Rect, kYellow, platform::MsSansSerif(24, true), true),
-        "Zorvane Help");
+        tr("Zorvane Help"));
     lblHelp = captioned(new platform::Label(this, kLblHelpRect, LinkLabel::kBlue,
                                             platform::MsSansSerif(18, true, true), true),
-                        "Open Online Help");
+                        tr("Open Online Help"));
     Label2 = captioned(new platform::Label(this, kLabel2Rect, Qt::white, font(), false),
-                       "You must be connected to the Internet to view the online help files.\r\n");
+                       tr("You must be connected to the Internet to view the online help files.") +
+                           QStringLiteral("\r\n"));
     helpLink = LinkLabel::attach(lblHelp, LinkLabel::kHelpLooks, ManualAddress());
     connect(helpLink, &LinkLabel::clicked, this, &QDialog::close);
     resize(kClientSize);

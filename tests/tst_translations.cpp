@@ -1,0 +1,271 @@
+// The game in every language it speaks: complete translations, texts that change where they
+// should, fit their boxes and keep their access keys apart, and a program that follows the
+// desktop's locale.
+#include "board/BoardGeometry.h"
+#include "board/ocxZorvane.h"
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "platform/Translations.h"
+#include "windows/frmAbout.h"
+#include "windows/frmHelp.h"
+#include "windows/frmZorvane.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Every language the build puts into the program.
+const QStringList kLanguages = QStringLiteral(ZORVANE_LANGUAGES).split(u',');
+const QStringList kEnglishCaptions = {"&Prediction", "&New Back", "&Help", "&About"};
+// Captions that are rightly the same word as in English.
+const QStringList kSameAsEnglish = {"nl &Help"};
+
+// The placeholders and the access-key marker, which a translation must keep.
+QStringList markers(const QString& text) {
+    QStringList found;
+    auto matches = QRegularExpression(QStringLiteral("%n|%\\d|&(?!&)")).globalMatch(text);
+    while (matches.hasNext())
+        found << matches.next().captured();
+    found.sort();
+    return found;
+}
+
+// Installs the language's translation; English for an empty one.
+void speak(const QString& language) {
+    platform::installTranslations(language.isEmpty() ? QStringList() : QStringList{language});
+}
+
+QStringList omens() {
+    QStringList texts;
+    for (int rank = 0; rank < cards::kRankCount; ++rank)
+        texts << ocxZorvane::OmenText(rank);
+    return texts;
+}
+
+QList<QPushButton*> buttonsOf(const frmZorvane& main) {
+    const ocxZorvane& board = *main.board();
+    return {board.cmdNew, board.cmdChange, board.cmdHelp, board.cmdAbout};
+}
+
+QStringList captionsOf(const QList<QPushButton*>& buttons) {
+    QStringList captions;
+    for (const QPushButton* button : buttons)
+        captions << button->text();
+    return captions;
+}
+
+// The caption's text, without its access-key marker, fits where the style draws it.
+bool captionFits(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect contents =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    QString shown = button->text();
+    shown.remove(QLatin1Char('&'));
+    return button->fontMetrics().horizontalAdvance(shown) <= contents.width();
+}
+
+bool inside(const QWidget* child, QRect area) {
+    return area.contains(child->geometry());
+}
+bool inside(const QWidget* child, const QWidget* parent) {
+    return inside(child, parent->rect());
+}
+
+// Every button's access key is there, and no two buttons of the window share one.
+void verifyAccessKeys(const QWidget& window) {
+    QStringList keys;
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(button->text());
+        QVERIFY2(!key.isEmpty(), qPrintable(button->text()));
+        QVERIFY2(!keys.contains(key.toString()), qPrintable(button->text()));
+        keys << key.toString();
+    }
+}
+
+} // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void sourcesAreComplete_data();
+    void sourcesAreComplete();
+    void gameSpeaksTheLanguage_data();
+    void gameSpeaksTheLanguage();
+    void textsFitTheirBoxes_data();
+    void textsFitTheirBoxes();
+    void programFollowsTheLocale_data();
+    void programFollowsTheLocale();
+};
+
+void TranslationsTest::cleanup() {
+    platform::installTranslations({});
+}
+
+void TranslationsTest::sourcesAreComplete_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kLanguages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Every message is translated, nothing is left unfinished or obsolete, and each translation
+// keeps its source's placeholders and access-key marker.
+void TranslationsTest::sourcesAreComplete() {
+    QFETCH(QString, language);
+    QFile file(QStringLiteral(ZORVANE_SOURCE_DIR "/translations/zorvane_%1.ts").arg(language));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader ts(&file);
+    QString source;
+    int messages = 0;
+    const auto verifyTranslation = [&](const QString& translation) {
+        QVERIFY2(!translation.isEmpty(), qPrintable(source));
+        QCOMPARE(markers(translation), markers(source));
+    };
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == u"TS") {
+            QCOMPARE(ts.attributes().value(QLatin1String("language")).toString(), language);
+        } else if (ts.name() == u"source") {
+            source = ts.readElementText();
+        } else if (ts.name() == u"translation") {
+            ++messages;
+            QVERIFY2(ts.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(source));
+            if (!source.contains(u"%n"))
+                verifyTranslation(ts.readElementText());
+        } else if (ts.name() == u"numerusform") {
+            verifyTranslation(ts.readElementText());
+        }
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
+    QVERIFY(messages > 0);
+}
+
+void TranslationsTest::gameSpeaksTheLanguage_data() {
+    QTest::addColumn<QStringList>("desktop"); // the desktop's languages, most wanted first
+    QTest::addColumn<QString>("language");    // what the game speaks; empty for English
+    QTest::newRow("C") << QStringList() << QString();
+    QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << QString();
+    QTest::newRow("first one the game speaks") << QStringList{"cs-CZ", "fr-FR"} << "fr";
+    QTest::newRow("Portuguese of Brazil") << QStringList{"pt-BR", "pt"} << "pt_BR";
+    for (const QString& language : kLanguages)
+        QTest::newRow(qPrintable(language)) << QStringList{language} << language;
+}
+
+// Under English the buttons and omens are the English texts, to the byte; in every other
+// language each of them is translated, and the window's access keys stay apart.
+void TranslationsTest::gameSpeaksTheLanguage() {
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, language);
+    const QStringList englishOmens = omens();
+    QCOMPARE(platform::installTranslations(desktop), language);
+    frmZorvane main;
+    main.show();
+
+    const QStringList captions = captionsOf(buttonsOf(main));
+    if (language.isEmpty()) {
+        QCOMPARE(captions, kEnglishCaptions);
+        QCOMPARE(omens(), englishOmens);
+    } else {
+        for (qsizetype i = 0; i < captions.size(); ++i)
+            if (!kSameAsEnglish.contains(language + u' ' + kEnglishCaptions[i]))
+                QVERIFY2(captions[i] != kEnglishCaptions[i], qPrintable(captions[i]));
+        const QStringList translated = omens();
+        for (qsizetype rank = 0; rank < translated.size(); ++rank)
+            QVERIFY2(translated[rank] != englishOmens[rank], qPrintable(translated[rank]));
+    }
+    verifyAccessKeys(main);
+    verifyAccessKeys(frmAbout());
+}
+
+void TranslationsTest::textsFitTheirBoxes_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const QString& language : kLanguages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// The buttons, Help's note and the board's omen lines do not grow with their texts; the
+// labels that do must stay inside their windows.
+void TranslationsTest::textsFitTheirBoxes() {
+    QFETCH(QString, language);
+    speak(language);
+    frmZorvane main;
+    main.show();
+    ocxZorvane& board = *main.board();
+    for (const QPushButton* button : buttonsOf(main))
+        QVERIFY2(captionFits(button), qPrintable(button->text()));
+    QVERIFY2(inside(board.Label1, &board), qPrintable(board.Label1->Caption()));
+    const int edge = board.picZorvane->borderWidth();
+    const QRect client = board.picZorvane->rect().adjusted(edge, edge, -edge, -edge);
+    for (const QString& omen : omens()) {
+        board.lblRemark->setCaption(omen + QStringLiteral("\r\n"));
+        QVERIFY2(inside(board.lblRemark, client), qPrintable(omen));
+    }
+
+    frmHelp help;
+    help.Load();
+    QVERIFY2(inside(help.Label1, &help), qPrintable(help.Label1->Caption()));
+    QVERIFY2(inside(help.lblHelp, &help), qPrintable(help.lblHelp->Caption()));
+    const QString note = help.Label2->Caption().trimmed();
+    QVERIFY2(help.Label2->fontMetrics().horizontalAdvance(note) <= help.Label2->width(),
+             qPrintable(note));
+
+    frmAbout about;
+    about.Load();
+    for (const platform::Label* label :
+         {about.lblSoftwareVersion, about.lblSoftwareAuther, about.lblNote, about.lblWebPage})
+        QVERIFY2(inside(label, &about), qPrintable(label->Caption()));
+    QVERIFY(about.lblNote->geometry().right() < about.lblWebPage->x());
+}
+
+void TranslationsTest::programFollowsTheLocale_data() {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("C") << QStringList{"LANG=C.UTF-8"} << QString();
+    QTest::newRow("POSIX") << QStringList{"LANG=POSIX"} << QString();
+    QTest::newRow("English") << QStringList{"LANG=en_US.UTF-8"} << QString();
+    QTest::newRow("C whatever LANGUAGE says") << QStringList{"LANG=C", "LANGUAGE=de"} << QString();
+    QTest::newRow("LANGUAGE before LANG")
+        << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=en:de"} << QString();
+    QTest::newRow("LC_ALL before LANG") << QStringList{"LANG=C", "LC_ALL=ru_RU.UTF-8"} << "ru";
+    for (const QString& language : kLanguages) // de_DE, pt_BR, uk_UA, ...
+        QTest::newRow(qPrintable(language))
+            << QStringList{QStringLiteral("LANG=%1.UTF-8").arg(QLocale(language).name())}
+            << language;
+}
+
+// The program itself picks the language from the environment a desktop session gives it.
+void TranslationsTest::programFollowsTheLocale() {
+    QFETCH(QStringList, environment);
+    QFETCH(QString, language);
+    speak(language);
+    const QString description = QCoreApplication::translate(
+        "CommandLine", "A card-divination patience game: play out the deal and read the omens.");
+
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    const QRegularExpression localeVariable(QStringLiteral("\\A(LANG|LANGUAGE|LC_[A-Z]+)\\z"));
+    for (const QString& name : variables.keys())
+        if (localeVariable.match(name).hasMatch())
+            variables.remove(name);
+    for (const QString& setting : environment)
+        variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QProcess game;
+    game.setProcessEnvironment(variables);
+    game.start(QStringLiteral(ZORVANE_EXECUTABLE), {QStringLiteral("--help")});
+    QVERIFY(game.waitForFinished());
+    const QString out = QString::fromUtf8(game.readAllStandardOutput());
+    QVERIFY2(out.contains(description), qPrintable(out));
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "tst_translations.moc"

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Polecenie &apos;%1 --help&apos; wyświetli więcej informacji.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Pasjans wróżebny: rozegraj rozdanie i odczytaj znaki.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Nieoczekiwany argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Odwiedź stronę: </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 Twórcy Zorvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Pomoc online Zorvane</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Pomoc Zorvane</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Otwórz pomoc online</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>Do przeglądania pomocy online potrzebne jest połączenie z Internetem.</translation>
+    </message>
+</context>
+<context>
+    <name>ocxZorvane</name>
+    <message>
+        <source>&amp;Prediction</source>
+        <translation>&amp;Wróżba</translation>
+    </message>
+    <message>
+        <source>&amp;New Back</source>
+        <translation>&amp;Nowy rewers</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>Ask the cards, read the omen</source>
+        <translation>Zapytaj karty, odczytaj znak</translation>
+    </message>
+    <message>
+        <source>God&apos;s design is unknown !</source>
+        <translation>Niezbadane są wyroki Boże!</translation>
+    </message>
+    <message>
+        <source>Everything goes my way</source>
+        <translation>Wszystko idzie po mojej myśli</translation>
+    </message>
+    <message>
+        <source>It&apos;s no good doing everything</source>
+        <translation>Co do wszystkiego, to do niczego</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Trudno</translation>
+    </message>
+    <message>
+        <source>All roads lead to Rome</source>
+        <translation>Wszystkie drogi prowadzą do Rzymu</translation>
+    </message>
+    <message>
+        <source>Avoid falling a prey to a plot</source>
+        <translation>Strzeż się spisku</translation>
+    </message>
+    <message>
+        <source>Grant whatever is requested</source>
+        <translation>Każda prośba zostanie spełniona</translation>
+    </message>
+    <message>
+        <source>Undependable</source>
+        <translation>Niepewne</translation>
+    </message>
+    <message>
+        <source>Enjoy success</source>
+        <translation>Ciesz się sukcesem</translation>
+    </message>
+    <message>
+        <source>A loss may turn out to be a gain and vice versa</source>
+        <translation>Nie ma tego złego, co by na dobre nie wyszło, i odwrotnie</translation>
+    </message>
+    <message>
+        <source>It&apos;s perfect in every way and leaves nothing to be desired</source>
+        <translation>Doskonałe pod każdym względem, nic dodać, nic ująć</translation>
+    </message>
+    <message>
+        <source>Bicker endlessly between female members of a family</source>
+        <translation>Niekończące się kłótnie kobiet w rodzinie</translation>
+    </message>
+    <message>
+        <source>Woman outside is water</source>
+        <translation>Kobieta spoza domu to woda</translation>
+    </message>
+    <message>
+        <source>As you sow, so will you reap</source>
+        <translation>Co zasiejesz, to zbierzesz</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Dwójka</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Trójka</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Czwórka</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Piątka</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Szóstka</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Siódemka</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Ósemka</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Dziewiątka</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dziesiątka</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Walet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dama</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Król</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>trefl</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>karo</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>kier</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>pik</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>pusto</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>w trakcie odczytu</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 karta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n karta</numerusform>
+            <numerusform>%n karty</numerusform>
+            <numerusform>%n kart</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Stos: %1. Kolumny: %2. Talia: %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Znaki:</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>По команде «%1 --help» можно получить дополнительную информацию.</translation>
+    </message>
+    <message>
+        <source>A card-divination patience game: play out the deal and read the omens.</source>
+        <translation>Гадальный пасьянс: разыграй расклад и прочти знаки.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неожиданный аргумент «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>You can visit web page : </source>
+        <translation>Наш сайт: </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>О программе %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Zorvane developers</source>
+        <translation>Copyright (C) 2026 Разработчики Zorvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Zorvane Online Help</source>
+        <translation>Онлайн-справка Zorvane</translation>
+    </message>
+    <message>
+        <source>Zorvane Help</source>
+        <translation>Справка Zorvane</translation>
+    </message>
+    <message>
+        <source>Open Online Help</source>
+        <translation>Открыть справку</translation>
+    </message>
+    <message>
+        <source>You must be connected to the Internet to view the online help files.</source>
+        <translation>Для просмотра справки нужно подключение к Интернету.</translation>
+    </message>
+</context>
+<context>
+    <name>ocxZorvane</name>
+    <message>
+        <source>&amp;Prediction</source>
+        <translation>&amp;Гадание</translation>
+    </message>
+    <message>
+        <source>&amp;New Back</source>
+        <translation>&amp;Рубашка</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О игре</translation>
+    </message>
+    <message>
+        <source>Ask the cards, read the omen</source>
+        <translation>Спроси у карт, прочти знак</translation>
+    </message>
+    <message>
+        <source>God&apos;s design is unknown !</source>
+        <translation>Пути Господни неисповедимы!</translation>
+    </message>
+    <message>
+        <source>Everything goes my way</source>
+        <translation>Всё идёт как по маслу</translation>
+    </message>
+    <message>
+        <source>It&apos;s no good doing everything</source>
+        <translation>За всё браться — ничего не успеть</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Трудно</translation>
+    </message>
+    <message>
+        <source>All roads lead to Rome</source>
+        <translation>Все дороги ведут в Рим</translation>
+    </message>
+    <message>
+        <source>Avoid falling a prey to a plot</source>
+        <translation>Берегись чужих козней</translation>
+    </message>
+    <message>
+        <source>Grant whatever is requested</source>
+        <translation>Любая просьба будет исполнена</translation>
+    </message>
+    <message>
+        <source>Undependable</source>
+        <translation>Ненадёжно</translation>
+    </message>
+    <message>
+        <source>Enjoy success</source>
+        <translation>Радуйся успеху</translation>
+    </message>
+    <message>
+        <source>A loss may turn out to be a gain and vice versa</source>
+        <translation>Потеря может обернуться находкой, и наоборот</translation>
+    </message>
+    <message>
+        <source>It&apos;s perfect in every way and leaves nothing to be desired</source>
+        <translation>Всё безупречно, лучшего и желать нельзя</translation>
+    </message>
+    <message>
+        <source>Bicker endlessly between female members of a family</source>
+        <translation>Бесконечные ссоры между женщинами в семье</translation>
+    </message>
+    <message>
+        <source>Woman outside is water</source>
+        <translation>Чужая женщина — что вода</translation>
+    </message>
+    <message>
+        <source>As you sow, so will you reap</source>
+        <translation>Что посеешь, то и пожнёшь</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Туз</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Двойка</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Тройка</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Четвёрка</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Пятёрка</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Шестёрка</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Семёрка</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Восьмёрка</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Девятка</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Десятка</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Валет</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Дама</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Король</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>треф</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>бубен</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>червей</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>пик</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>идёт толкование</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 карта</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n карта</numerusform>
+            <numerusform>%n карты</numerusform>
+            <numerusform>%n карт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waste: %1. Columns: %2. Stock: %3.</source>
+        <translation>Сброс: %1. Столбцы: %2. Колода: %3.</translation>
+    </message>
+    <message>
+        <source>Omens:</source>
+        <translation>Знаки:</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Игровое поле</translation>
+    </message>
+</context>
+</TS>
