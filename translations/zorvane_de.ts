@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 Die Zorvane-Entwickler</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Zorvane-Emblem</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -235,6 +239,10 @@
     <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>Die Tasten 1 bis 5 legen die oberste Karte dieser Spalte auf die Ablage; Leertaste oder 0 deckt die oberste Karte des Talons auf.</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 Los desarrolladores de Zorvane</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Emblema de Zorvane</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -235,6 +239,10 @@
     <message>
         <source>Board</source>
         <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>Las teclas 1 a 5 ponen la carta superior de esa columna en el descarte; Espacio o 0 da la vuelta a la carta superior del mazo.</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 Les développeurs de Zorvane</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Emblème de Zorvane</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -235,6 +239,10 @@
     <message>
         <source>Board</source>
         <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>Les touches 1 à 5 posent la carte du dessus de cette colonne sur la défausse ; Espace ou 0 retourne la carte du dessus du talon.</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 Gli sviluppatori di Zorvane</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Emblema di Zorvane</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -235,6 +239,10 @@
     <message>
         <source>Board</source>
         <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>I tasti da 1 a 5 spostano la carta in cima a quella colonna sugli scarti; Spazio o 0 gira la carta in cima al mazzo.</translation>
     </message>
 </context>
 </TS>

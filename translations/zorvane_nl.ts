@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 De ontwikkelaars van Zorvane</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Embleem van Zorvane</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -235,6 +239,10 @@
     <message>
         <source>Board</source>
         <translation>Speelveld</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>De toetsen 1 tot en met 5 leggen de bovenste kaart van die kolom op de aflegstapel; Spatie of 0 draait de bovenste kaart van de stapel om.</translation>
     </message>
 </context>
 </TS>

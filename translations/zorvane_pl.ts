@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 Twórcy Zorvane</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Emblemat Zorvane</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -236,6 +240,10 @@
     <message>
         <source>Board</source>
         <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>Klawisze od 1 do 5 przekładają wierzchnią kartę z tej kolumny na stos; Spacja lub 0 odkrywa wierzchnią kartę talii.</translation>
     </message>
 </context>
 </TS>

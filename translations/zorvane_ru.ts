@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 Разработчики Zorvane</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Эмблема Zorvane</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -236,6 +240,10 @@
     <message>
         <source>Board</source>
         <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>Клавиши от 1 до 5 кладут верхнюю карту этого столбца в сброс; Пробел или 0 открывает верхнюю карту колоды.</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,10 @@
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <translation>Copyright (C) 2026 Розробники Zorvane</translation>
     </message>
+    <message>
+        <source>Zorvane emblem</source>
+        <translation>Емблема Zorvane</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -236,6 +240,10 @@
     <message>
         <source>Board</source>
         <translation>Ігрове поле</translation>
+    </message>
+    <message>
+        <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
+        <translation>Клавіші від 1 до 5 кладуть верхню карту цього стовпця до скиду; Пробіл або 0 відкриває верхню карту колоди.</translation>
     </message>
 </context>
 </TS>

@@ -5,8 +5,9 @@ Usage: tst_manual.py SOURCE_DIR
 
 Every page (dist/manual/index.html and index.<lang>.html) must parse as XML, name its
 language, load nothing from elsewhere, run no script, keep the English page's heading ids (so
-that links into it work in every language), and hold the omen table of 13 ranks. A page whose
-language has its texts listed in OMENS must also show each omen exactly.
+that links into it work in every language), and hold the omen table of 13 ranks. Each page
+shows the omens, names the buttons and quotes the warning exactly as the game does in its
+language (translations/zorvane_<lang>.ts).
 """
 
 import re
@@ -20,16 +21,46 @@ XHTML = "{http://www.w3.org/1999/xhtml}"
 DIGIT_KEYS = ["0", "1", "2", "3", "4", "5"]
 ENGLISH_WORDS = {
     "keys": ["Space", "Tab", "Shift", "Enter", "Esc", "Alt", "P", "N", "H", "A"],
-    "captions": ["Prediction", "New Back", "Help", "About", "Open Online Help"],
     "messages": ["God's design is unknown !"],
 }
+# As the game writes them; the pages show them without the access key's '&'.
+CAPTIONS = ["&Prediction", "&New Back", "&Help", "&About", "Open Online Help"]
 
 
 def omens_in_game(source):
-    """The omen texts, Ace first, as the game shows them."""
+    """The omen texts, Ace first, as the game shows them in English."""
     code = (source / "board" / "PairReading.cpp").read_text(encoding="utf-8")
     table = re.search(r"kOmens = \{(.*?)\};", code, re.S).group(1)
-    return re.findall(r'"((?:[^"\\]|\\.)*)"', table)
+    return re.findall(r'QT_TRANSLATE_NOOP\("\w+", "((?:[^"\\]|\\.)*)"\)', table)
+
+
+def translations(ts_file):
+    """Source text -> translation, for every finished message of a .ts file."""
+    said = {}
+    for message in ElementTree.parse(ts_file).getroot().iter("message"):
+        translation = message.find("translation")
+        if translation is not None and translation.get("type") is None:
+            said[message.findtext("source")] = translation.text or ""
+    return said
+
+
+def words_of_languages(source):
+    """For each language: the omens in order, the captions without '&', the warning."""
+    omens = omens_in_game(source)
+    languages = {"en": {
+        "omens": omens,
+        "captions": [c.replace("&", "") for c in CAPTIONS],
+        "messages": ENGLISH_WORDS["messages"],
+    }}
+    for ts_file in sorted((source / "translations").glob("zorvane_*.ts")):
+        said = translations(ts_file)
+        language = ts_file.stem[len("zorvane_"):]
+        languages[language] = {
+            "omens": [said.get(omen) for omen in omens],
+            "captions": [said.get(c, c).replace("&", "") for c in CAPTIONS],
+            "messages": [said.get(m, m) for m in ENGLISH_WORDS["messages"]],
+        }
+    return languages
 
 
 def heading_ids(root):
@@ -41,7 +72,7 @@ def text_of(element):
     return " ".join("".join(element.itertext()).split())
 
 
-def check_page(page, english, omens_by_language, failures):
+def check_page(page, english, words_by_language, failures):
     def fail(message):
         failures.append(f"{page.name}: {message}")
 
@@ -84,17 +115,20 @@ def check_page(page, english, omens_by_language, failures):
     if len(rows) != 13:
         fail(f"the omen table has {len(rows)} ranks, not 13")
     shown = [text_of(row.findall(XHTML + "td")[-1]) for row in rows]
-    omens = omens_by_language.get(expected_language)
-    if omens is not None and shown != omens:
-        fail(f"the omens differ from the game's: {shown} against {omens}")
+    words = words_by_language.get(expected_language)
+    if words is None:
+        fail("the game has no texts in this language")
+        return
+    if shown != words["omens"]:
+        fail(f"the omens differ from the game's: {shown} against {words['omens']}")
 
     keys = {text_of(k) for k in root.iter(XHTML + "kbd")}
-    words = ENGLISH_WORDS if expected_language == "en" else {}
-    for key in DIGIT_KEYS + words.get("keys", []):
+    english_keys = ENGLISH_WORDS["keys"] if expected_language == "en" else []
+    for key in DIGIT_KEYS + english_keys:
         if key not in keys:
             fail(f"does not name the key {key}")
     text = text_of(root)
-    for phrase in words.get("captions", []) + words.get("messages", []):
+    for phrase in words["captions"] + words["messages"]:
         if phrase not in text:
             fail(f"does not name '{phrase}'")
 
@@ -107,10 +141,10 @@ def main():
         print("FAIL: no dist/manual/index.html", file=sys.stderr)
         return 1
     english = heading_ids(ElementTree.parse(english_page).getroot())
-    omens_by_language = {"en": omens_in_game(source)}
+    words_by_language = words_of_languages(source)
     failures = []
     for page in pages:
-        check_page(page, english, omens_by_language, failures)
+        check_page(page, english, words_by_language, failures)
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
     print(f"{len(pages)} page(s) checked")
