@@ -94,6 +94,8 @@ private slots:
     void onlyALeftClickOnTheHoveredLabelOpens();
     void helpFindsTheManualFromTheProgramFolder_data();
     void helpFindsTheManualFromTheProgramFolder();
+    void helpLinkFollowsTheKeyboard_data();
+    void helpLinkFollowsTheKeyboard();
 
 private:
     testing::ConfigHome config_;
@@ -227,6 +229,27 @@ void LinksTest::helpFindsTheManualFromTheProgramFolder() {
     const QString expected = opens.isEmpty() ? QString::fromUtf8(texts::kHomePage)
                                              : QUrl::fromLocalFile(root.filePath(opens)).toString();
     QCOMPARE(ManualAddress(root.filePath(QStringLiteral("games")), languages), expected);
+}
+
+void LinksTest::helpLinkFollowsTheKeyboard_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("Return") << Qt::Key_Return << true;
+    QTest::newRow("Enter") << Qt::Key_Enter << true;
+    QTest::newRow("Space") << Qt::Key_Space << true;
+    QTest::newRow("a letter") << Qt::Key_O << false;
+}
+
+void LinksTest::helpLinkFollowsTheKeyboard() {
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, opens);
+    testing::ShellRecorder shell;
+    const LinkInWindow link = openLink(QStringLiteral("help"));
+    QTest::keyClick(link.window.get(), key);
+    QCOMPARE(shell.addresses.size(), opens ? 1 : 0);
+    QCOMPARE(link.window->isVisible(), !opens);
+    if (opens)
+        QVERIFY(QUrl(shell.addresses.constFirst()).isLocalFile());
 }
 
 QTEST_MAIN(LinksTest)

@@ -39,6 +39,9 @@ public:
     // Back to the look at rest, as a freshly loaded window shows it.
     void reset();
 
+    // What a click on the label does; also how a window offers its link to the keyboard.
+    void click();
+
 signals:
     // After the page was asked to open, whether or not a browser came up.
     void clicked();
@@ -52,7 +55,6 @@ private:
     LinkLabel(platform::Label* label, const Looks& looks, const QString& address);
     void hover();
     void leave();
-    void click();
     void show(Look look);
     void setUnderline(bool underline);
     bool isClickOnLabel(const QEvent* event) const;

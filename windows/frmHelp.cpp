@@ -5,6 +5,8 @@
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 constexpr QSize kClientSize(484, 268);
@@ -41,4 +43,17 @@ frmHelp::frmHelp(QWidget* parent) : GameDialog(parent) {
 void frmHelp::Load() {
     resize(kClientSize);
     helpLink->reset();
+}
+
+// The link is the window's one action, so Enter or Space follows it without a mouse.
+void frmHelp::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        helpLink->click();
+        return;
+    default:
+        GameDialog::keyPressEvent(event);
+    }
 }

@@ -3,6 +3,7 @@
 #include "GameDialog.h"
 
 class LinkLabel;
+class QKeyEvent;
 
 namespace platform {
 class Label;
@@ -22,4 +23,7 @@ public:
     // Back to the designed size, as every opening of the window shows it. The controls never
     // move: resizing the window only shows more or less of the black background.
     void Load();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
