@@ -16,10 +16,10 @@ repo=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
 # The URI of the main Debian archive in the one-line or deb822 sources: not security, not
 # a third-party repository.
 debian_mirror() {
-    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
-        2>/dev/null |
+    { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+        /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } |
         sed -nE 's/^deb +(\[[^]]*\] +)?([^ ]+) .*/\2/p; s/^URIs: *//p' | tr ' ' '\n' |
-        grep -E '/debian/?$' | head -n 1
+        awk '/\/debian\/?$/ && !found { print; found = 1 }'
 }
 mirror=$(debian_mirror)
 [[ -n $mirror ]] || { echo "no Debian archive in this machine's apt sources" >&2; exit 2; }
@@ -30,7 +30,7 @@ mounts=(proc sys dev dev/pts dev/shm)
 cleanup() {
     local i
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        mountpoint -q "$root/${mounts[i]}" && umount -l "$root/${mounts[i]}"
+        if mountpoint -q "$root/${mounts[i]}"; then umount -l "$root/${mounts[i]}"; fi
     done
     # Only a system with nothing mounted inside is removed: never the host's /dev.
     if $keep || findmnt -rno TARGET | grep -q "^$root/"; then
