@@ -3,8 +3,9 @@
 # and once under AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The install and package tests run the validators a desktop and Debian apply, and cpack.
-bash tools/setup-debian.sh desktop-file-utils appstream man-db dpkg-dev file
+# The install and package tests run the validators a desktop and Debian apply, and cpack; the
+# Wayland test runs a headless compositor.
+bash tools/setup-debian.sh desktop-file-utils appstream man-db dpkg-dev file weston
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
