@@ -11,6 +11,9 @@ keep=false
 [[ ${1-} == --keep ]] && { keep=true; shift; }
 [[ $# -eq 1 ]] || { echo "usage: $0 [--keep] SUITE" >&2; exit 2; }
 suite=$1
+[[ $(id -u) -eq 0 ]] || { echo "$0: run as root" >&2; exit 2; }
+command -v debootstrap >/dev/null ||
+    { echo "$0: needs debootstrap (apt-get install debootstrap)" >&2; exit 2; }
 repo=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
 
 # The URI of the main Debian archive in the one-line or deb822 sources: not security, not
