@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "platform/Translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -18,15 +20,24 @@ int refuse(const QString& reason) {
     return EXIT_FAILURE;
 }
 
-} // namespace
-
-std::optional<int> answerCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "A card-divination patience game: play out the "
                                                    "deal and read the omens."));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+} // namespace
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("zorvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZORVANE_VERSION));
+}
+
+std::optional<int> answerCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describeOptions(parser);
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -36,4 +47,15 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
     // program there; with none of them it returns.
     parser.process(arguments);
     return std::nullopt;
+}
+
+std::optional<int> answerCommandLineBeforeTheDisplay(int argc, char* argv[]) {
+    const QCoreApplication application(argc, argv);
+    nameApplication();
+    platform::installTranslations();
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments()) || parser.isSet(QStringLiteral("help-all")))
+        return std::nullopt;
+    return answerCommandLine(QCoreApplication::arguments());
 }

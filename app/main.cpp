@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "NoDisplay.h"
 #include "board/ocxZorvane.h"
 #include "platform/PaintProbe.h"
 #include "platform/Translations.h"
@@ -6,11 +7,17 @@
 #include "windows/frmZorvane.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zorvane"));
-    QApplication::setApplicationVersion(QStringLiteral(ZORVANE_VERSION));
+    if (const std::optional<int> exitCode = answerCommandLineBeforeTheDisplay(argc, argv))
+        return *exitCode;
+    std::unique_ptr<QApplication> application;
+    {
+        const ExitWhenNoDisplay exitWhenNoDisplay;
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    nameApplication();
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(ZORVANE_APP_ID));
     platform::installTranslations();

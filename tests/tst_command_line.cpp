@@ -1,5 +1,6 @@
 // Runs the game's program as a player's shell would.
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -10,35 +11,63 @@ private slots:
     void answersOrRefuses();
 };
 
+namespace {
+// Where the program runs: on Qt's offscreen platform, as the other tests, or on what DISPLAY
+// names, with nothing else a desktop session sets.
+const QString kOffscreen = QStringLiteral("offscreen");
+const QString kNoDisplay;
+const QString kUnreachable = QStringLiteral(":65535");
+} // namespace
+
 void CommandLineTest::answersOrRefuses_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output"); // the whole of standard output
     QTest::addColumn<QString>("errors"); // found in standard error
+    QTest::addColumn<QString>("display");
 
     const QString version = QStringLiteral("\\Azorvane " ZORVANE_VERSION "\\n\\z");
     const QString help = QStringLiteral("\\AUsage: \\S*zorvane \\[options\\]\\n.*"
                                         "-h, --help .*-v, --version ");
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "";
-    QTest::newRow("-v") << QStringList{"-v"} << 0 << version << "";
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "";
-    QTest::newRow("-h") << QStringList{"-h"} << 0 << help << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "" << kOffscreen;
+    QTest::newRow("-v") << QStringList{"-v"} << 0 << version << "" << kOffscreen;
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "" << kOffscreen;
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << help << "" << kOffscreen;
     QTest::newRow("--help-all adds Qt's options")
         << QStringList{"--help-all"} << 0 << help + ".*--platform "
-        << "";
+        << "" << kOffscreen;
     QTest::newRow("Qt's own options are taken")
-        << QStringList{"-platform", "offscreen", "--version"} << 0 << version << "";
+        << QStringList{"-platform", "offscreen", "--version"} << 0 << version << "" << kOffscreen;
 
     const QString tryHelp = QStringLiteral("\\nTry 'zorvane --help' for more information\\.\\n");
-    QTest::newRow("unknown long option") << QStringList{"--deal"} << 1 << "\\A\\z"
-                                         << "zorvane: Unknown option 'deal'\\." + tryHelp;
-    QTest::newRow("unknown short option") << QStringList{"-x"} << 1 << "\\A\\z"
-                                          << "zorvane: Unknown option 'x'\\." + tryHelp;
+    QTest::newRow("unknown long option")
+        << QStringList{"--deal"} << 1 << "\\A\\z"
+        << "zorvane: Unknown option 'deal'\\." + tryHelp << kOffscreen;
+    QTest::newRow("unknown short option")
+        << QStringList{"-x"} << 1 << "\\A\\z"
+        << "zorvane: Unknown option 'x'\\." + tryHelp << kOffscreen;
     QTest::newRow("argument") << QStringList{"omen"} << 1 << "\\A\\z"
-                              << "zorvane: Unexpected argument 'omen'\\." + tryHelp;
+                              << "zorvane: Unexpected argument 'omen'\\." + tryHelp << kOffscreen;
     QTest::newRow("unknown option refused before --version")
         << QStringList{"--version", "--deal"} << 1 << "\\A\\z"
-        << "Unknown option 'deal'";
+        << "Unknown option 'deal'" << kOffscreen;
+
+    // Over ssh, or in a packaging script: answers without a display, and one line, no abort,
+    // when the game itself is asked for.
+    QTest::newRow("--version, no display")
+        << QStringList{"--version"} << 0 << version << "\\A\\z" << kNoDisplay;
+    QTest::newRow("--help, no display")
+        << QStringList{"--help"} << 0 << help << "\\A\\z" << kNoDisplay;
+    const QString session = QStringLiteral(": run the game in a desktop session\\.\\n\\z");
+    QTest::newRow("start, no display")
+        << QStringList{} << 1 << "\\A\\z"
+        << "\\Azorvane: no display \\(neither DISPLAY nor WAYLAND_DISPLAY is set\\)" + session
+        << kNoDisplay;
+    QTest::newRow("start, display unreachable")
+        << QStringList{} << 1 << "\\A\\z"
+        << "\\Azorvane: cannot open the display \\(DISPLAY=:65535, WAYLAND_DISPLAY unset\\)" +
+               session
+        << kUnreachable;
 }
 
 void CommandLineTest::answersOrRefuses() {
@@ -46,8 +75,19 @@ void CommandLineTest::answersOrRefuses() {
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(QString, errors);
+    QFETCH(QString, display);
 
     QProcess game;
+    if (display != kOffscreen) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+            environment.remove(QLatin1String(name));
+        if (display.isEmpty())
+            environment.remove(QStringLiteral("DISPLAY"));
+        else
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        game.setProcessEnvironment(environment);
+    }
     game.start(QStringLiteral(ZORVANE_EXECUTABLE), arguments);
     QVERIFY(game.waitForFinished());
     const QString out = QString::fromLocal8Bit(game.readAllStandardOutput());

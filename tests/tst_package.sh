@@ -29,10 +29,18 @@ done
 [[ $(dpkg-deb --field "$deb" Section) == games ]] || fail "not in the games section"
 # One package name per line, versions dropped.
 depends=$(dpkg-deb --field "$deb" Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
-# The Qt and C++ libraries come from the shared-library scan; the font and the platform
-# plugins are loaded at run time and are declared.
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 \
-    fonts-liberation2 qt6-qpa-plugins; do
+# The Qt and C++ libraries come from the shared-library scan, under whatever names this
+# system's packages have (Debian 13 renamed libqt6core6 to libqt6core6t64, for one): the
+# package that owns each library. The font and the platform plugins are loaded at run time
+# and are declared.
+owner() { dpkg-query -S "*/$1" | sed -n '1s/[:,].*//p'; }
+expected=(fonts-liberation2 qt6-qpa-plugins qt6-wayland)
+for library in libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libstdc++.so.6 libc.so.6; do
+    package=$(owner "$library")
+    [[ -n $package ]] || fail "no installed package has $library"
+    expected+=("$package")
+done
+for package in "${expected[@]}"; do
     grep -qxF "$package" <<<"$depends" || fail "does not depend on $package"
 done
 echo "package passes every check"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing the game need on Debian 12, when it is missing.
+# Installs what building, playing and testing the game need on Debian 12 or 13, when missing.
 # Does nothing when everything is there. Needs root, or sudo.
 set -euo pipefail
 
@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev              # Qt 6 Widgets and Qt Test, with moc and rcc
     qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease, and CMake's qt_add_translations
     qt6-translations-l10n     # Qt's own texts (a message box's button) in the player's language
-    qt6-qpa-plugins           # the X11 and Wayland platform plugins
+    qt6-qpa-plugins           # Qt's extra platform plugins
+    qt6-wayland               # the Wayland platform plugin, for sessions without X11
     fonts-liberation2         # the free font the captions are set in
 )
 packages+=("$@")              # callers may add more (the test script adds its own)

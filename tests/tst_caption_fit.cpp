@@ -1,0 +1,77 @@
+// The captions set in boxes of a fixed size show in full whatever fonts the system has: the
+// suite runs this once with the system's fonts and once with a fontconfig setup that offers
+// no Liberation Sans.
+#include "board/ocxZorvane.h"
+#include "platform/Fonts.h"
+#include "windows/frmAbout.h"
+#include "windows/frmHelp.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+namespace {
+
+// Every label lies inside its parent, and every button's caption inside the button with the
+// margins its style gives.
+void verifyCaptionsFit(QWidget& window) {
+    window.show();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()),
+                 qPrintable(label->text()));
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        const int margins =
+            2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + margins <= button->width(),
+                 qPrintable(caption));
+    }
+}
+
+} // namespace
+
+class CaptionFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void captionsAreSetInTheDesignedFont_data();
+    void captionsAreSetInTheDesignedFont();
+    void boardCaptionsFit();
+    void aboutCaptionsFit();
+    void helpCaptionsFit();
+};
+
+void CaptionFitTest::captionsAreSetInTheDesignedFont_data() {
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("regular") << false;
+    QTest::newRow("bold") << true;
+}
+
+// Every box is designed for Liberation Sans's widths.
+void CaptionFitTest::captionsAreSetInTheDesignedFont() {
+    QFETCH(bool, bold);
+    const QFontInfo font(platform::MsSansSerif(9.75, bold));
+    QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(font.bold(), bold);
+}
+
+void CaptionFitTest::boardCaptionsFit() {
+    ocxZorvane board;
+    board.lblRemark->setCaption(
+        QStringLiteral("It's perfect in every way and leaves nothing to be desired\r\n"));
+    verifyCaptionsFit(board);
+}
+
+void CaptionFitTest::aboutCaptionsFit() {
+    frmAbout about;
+    verifyCaptionsFit(about);
+}
+
+void CaptionFitTest::helpCaptionsFit() {
+    frmHelp help;
+    verifyCaptionsFit(help);
+}
+
+QTEST_MAIN(CaptionFitTest)
+#include "tst_caption_fit.moc"
