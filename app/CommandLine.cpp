@@ -13,6 +13,7 @@ int refuse(const QString& reason) {
     const QString program = QCoreApplication::applicationName();
     std::fputs(qPrintable(QStringLiteral("%1: %2\n%3\n")
                               .arg(program, reason,
+                                   //: After a wrong command line; %1 is the program's name.
                                    QCoreApplication::translate(
                                        "CommandLine", "Try '%1 --help' for more information.")
                                        .arg(program))),
@@ -22,6 +23,7 @@ int refuse(const QString& reason) {
 
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
+        //: The line that --help prints about the program.
         QCoreApplication::translate("CommandLine", "A card-divination patience game: play out the "
                                                    "deal and read the omens."));
     parser.addHelpOption();
@@ -41,6 +43,7 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
+        //: A word on the command line the program does not take; %1 is that word.
         return refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
     // Answers --help, --help-all and --version the way every Qt program does, and ends the

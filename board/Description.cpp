@@ -9,6 +9,7 @@ using board::kEmptyPile;
 
 namespace {
 
+//: A rank in a card's name, for a screen reader: the %1 of "%1 of %2".
 constexpr std::array<const char*, cards::kRankCount> kRankNames = {
     QT_TRANSLATE_NOOP("ocxZorvane", "Ace"),   QT_TRANSLATE_NOOP("ocxZorvane", "Two"),
     QT_TRANSLATE_NOOP("ocxZorvane", "Three"), QT_TRANSLATE_NOOP("ocxZorvane", "Four"),
@@ -19,16 +20,13 @@ constexpr std::array<const char*, cards::kRankCount> kRankNames = {
     QT_TRANSLATE_NOOP("ocxZorvane", "King"),
 };
 // Named as the card name's "%2" needs them ("Ace of clubs"), which may be another case.
+//: A suit in a card's name, for a screen reader: the %2 of "%1 of %2".
 constexpr std::array<const char*, cards::kSuitCount> kSuitNames = {
     QT_TRANSLATE_NOOP("ocxZorvane", "clubs"),
     QT_TRANSLATE_NOOP("ocxZorvane", "diamonds"),
     QT_TRANSLATE_NOOP("ocxZorvane", "hearts"),
     QT_TRANSLATE_NOOP("ocxZorvane", "spades"),
 };
-
-QString emptyWord() {
-    return ocxZorvane::tr("empty");
-}
 
 QString cardName(const clsCard& c, float card) {
     //: A card's name: %1 its rank, %2 its suit.
@@ -40,8 +38,10 @@ QString cardName(const clsCard& c, float card) {
 // The closing lays every waste card out elsewhere: first it is being read, then it is gone.
 QString wasteWords(const ocxZorvane& b) {
     if (!b.lblRemark->isHidden())
-        return emptyWord();
+        //: Said of the waste pile (after "Waste:") once the reading has laid all its cards out.
+        return ocxZorvane::tr("empty", "the waste");
     if (b.DealIsClosing())
+        //: Said of the waste pile (after "Waste:") while the reading lays its cards out.
         return ocxZorvane::tr("being read");
     return cardName(*b.objCard, board::wasteTopCard(b.state));
 }
@@ -50,7 +50,8 @@ QString columnWords(const ocxZorvane& b) {
     QStringList tops;
     for (std::size_t c = 0; c < b.state.sgColumnTop.size(); ++c)
         tops << (b.state.sgColumnTop[c] == kEmptyPile
-                     ? emptyWord()
+                     //: Said of one column (in the list after "Columns:") that has no card.
+                     ? ocxZorvane::tr("empty", "a column")
                      : cardName(*b.objCard, board::columnTopCard(b.state, c)));
     return tops.join(QStringLiteral(", "));
 }
@@ -58,10 +59,14 @@ QString columnWords(const ocxZorvane& b) {
 QString stockWords(float stockTop) {
     const int count = platform::roundToInt32(stockTop) + 1;
     if (count <= 0)
-        return emptyWord();
+        //: Said of the stock (after "Stock:") when it has no card left.
+        return ocxZorvane::tr("empty", "the stock");
     // One card is said apart so that the English texts need no translation; the other counts
     // take the plural forms of the player's language.
-    return count == 1 ? ocxZorvane::tr("1 card") : ocxZorvane::tr("%n cards", nullptr, count);
+    //: The number of cards in the stock (after "Stock:").
+    return count == 1 ? ocxZorvane::tr("1 card")
+                      //: The number of cards in the stock (after "Stock:"), 2 to 26.
+                      : ocxZorvane::tr("%n cards", nullptr, count);
 }
 
 QStringList omenLines(const platform::Label& remark) {
@@ -71,11 +76,14 @@ QStringList omenLines(const platform::Label& remark) {
 } // namespace
 
 QString ocxZorvane::BoardDescription() const {
+    //: What a screen reader says of the board: %1 the waste's top card, %2 the top cards of
+    //: the five columns, left to right, joined by commas, %3 the number of cards in the stock.
     QString words = tr("Waste: %1. Columns: %2. Stock: %3.")
                         .arg(wasteWords(*this), columnWords(*this), stockWords(state.sgStockTop));
     const QStringList omens = omenLines(*lblRemark);
     if (!omens.isEmpty())
         words +=
+            //: For a screen reader, before the omens of a reading, one on each line.
             QLatin1Char('\n') + tr("Omens:") + QLatin1Char('\n') + omens.join(QLatin1Char('\n'));
     return words;
 }

@@ -14,20 +14,46 @@ constexpr int kPositionCount = cards::kDeckSize / 2;
 constexpr int kLastWasteIndex = cards::kDeckSize - 1;
 constexpr std::int16_t kStepsPerPosition = 4;
 
-// One omen per rank, Ace first.
+// One omen per rank, Ace first. Each is one line of the board, at most 347 pixels wide in the
+// caption font.
 constexpr std::array<const char*, cards::kRankCount> kOmens = {
+    //: The omen of a pair of Aces. A good wish come true: everything turns out as you hope. Use the
+    //: language's own saying for plain sailing.
     QT_TRANSLATE_NOOP("ocxZorvane", "Everything goes my way"),
+    //: The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take
+    //: on too much. A warning, as in the saying that who grasps at all loses all.
     QT_TRANSLATE_NOOP("ocxZorvane", "It's no good doing everything"),
+    //: The omen of a pair of Threes. A warning that things will be hard, said as an omen ("it will
+    //: be difficult"), not a sigh of resignation.
     QT_TRANSLATE_NOOP("ocxZorvane", "Difficult"),
+    //: The omen of a pair of Fours. There are many ways to the goal. Use the language's own form of
+    //: the saying.
     QT_TRANSLATE_NOOP("ocxZorvane", "All roads lead to Rome"),
+    //: The omen of a pair of Fives. A warning: beware of a scheme or trap laid against you.
     QT_TRANSLATE_NOOP("ocxZorvane", "Avoid falling a prey to a plot"),
+    //: The omen of a pair of Sixes. A promise: every wish or request will be granted, as by a power
+    //: that answers every prayer.
     QT_TRANSLATE_NOOP("ocxZorvane", "Grant whatever is requested"),
+    //: The omen of a pair of Sevens. Someone or something cannot be relied on; a warning, one or
+    //: two words.
     QT_TRANSLATE_NOOP("ocxZorvane", "Undependable"),
+    //: The omen of a pair of Eights. Success is coming and is yours to enjoy.
     QT_TRANSLATE_NOOP("ocxZorvane", "Enjoy success"),
+    //: The omen of a pair of Nines. Misfortune may prove a blessing, and good fortune a misfortune.
+    //: Use the language's own saying where it has one.
     QT_TRANSLATE_NOOP("ocxZorvane", "A loss may turn out to be a gain and vice versa"),
+    //: The omen of a pair of Tens. Perfect, flawless: use the language's set phrase for leaving
+    //: nothing to be desired.
     QT_TRANSLATE_NOOP("ocxZorvane", "It's perfect in every way and leaves nothing to be desired"),
+    //: The omen of a pair of Jacks. Endless quarrels among the women of one household (sisters-in-
+    //: law, mother and daughters-in-law): strife at home.
     QT_TRANSLATE_NOOP("ocxZorvane", "Bicker endlessly between female members of a family"),
+    //: The omen of a pair of Queens. The old saying that a daughter married out of the family is
+    //: like water poured out: she belongs to another household now and cannot be called back. Not a
+    //: woman abroad, nor another man's wife.
     QT_TRANSLATE_NOOP("ocxZorvane", "Woman outside is water"),
+    //: The omen of a pair of Kings. Your deeds bring their due result. Use the language's own form
+    //: of the saying.
     QT_TRANSLATE_NOOP("ocxZorvane", "As you sow, so will you reap"),
 };
 

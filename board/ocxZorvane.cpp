@@ -46,9 +46,16 @@ void ocxZorvane::createChildren() {
     colors.setColor(QPalette::Window, Qt::black);
     setPalette(colors);
 
+    //: Button that deals a new game, asking the cards again. '&' goes before the access key
+    //: (Alt and that letter), which no other button of the window may use. Every button is
+    //: 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the
+    //: caption: "预言(&P)".
     cmdNew = commandButton(this, tr("&Prediction"), board::kCmdNewRect);
+    //: Button that takes the next picture for the backs of the cards and deals again.
     cmdChange = commandButton(this, tr("&New Back"), board::kCmdChangeRect);
+    //: Button that opens the Help window, which leads to the manual.
     cmdHelp = commandButton(this, tr("&Help"), board::kCmdHelpRect);
+    //: Button that opens the About window: the program's version and home page.
     cmdAbout = commandButton(this, tr("&About"), board::kCmdAboutRect);
 
     lblWebPage = new platform::Label(this, board::kLblWebPageRect, kCyan,
@@ -61,8 +68,12 @@ void ocxZorvane::createChildren() {
     picZorvane = new platform::PictureBox(this, board::kPicZorvaneRect,
                                           platform::PictureBox::Border::Sunken3D, Qt::black);
     picZorvane->setFocusPolicy(Qt::StrongFocus); // for keyboard play
+    //: What a screen reader calls the playing area.
     picZorvane->setAccessibleName(tr("Board"));
     // What a screen reader offers as the board's help.
+    //: Screen-reader help on the playing area. Key 1 moves the top card of the first column,
+    //: key 2 that of the second, and so on to 5: each key its corresponding column. Space or
+    //: 0 turns the stock's top card onto the waste.
     picZorvane->setWhatsThis(tr("Keys 1 to 5 move that column's top card onto the "
                                 "waste; Space or 0 turns the top stock card."));
     const int edge = picZorvane->borderWidth();

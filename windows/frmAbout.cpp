@@ -24,6 +24,7 @@ constexpr QRect kLblSoftwareVersionRect(16, 72, 115, 16);
 constexpr QRect kLblSoftwareAutherRect(14, 104, 76, 16);
 constexpr QRect kLblNoteRect(32, 168, 147, 16);
 // The note's designed size is that of its English caption; a translation brings its own.
+//: The About window's line before the home page's address, which follows on the same line.
 constexpr char kNote[] = QT_TRANSLATE_NOOP("frmAbout", "You can visit web page : ");
 constexpr QRect kLblWebPageRect(200, 168, 63, 16);
 constexpr QRect kCmdOKRect(120, 208, 84, 25);
@@ -71,6 +72,7 @@ void frmAbout::createControls() {
     picMark->setLineWidth(1);
     picMark->setPixmap(EmblemPicture());
     picMark->setAlignment(Qt::AlignCenter);
+    //: What a screen reader calls the About window's picture.
     picMark->setAccessibleName(tr("Zorvane emblem"));
     lblSoftwareVersion = textLabel(this, kLblSoftwareVersionRect, kTitleRed, true);
     lblSoftwareAuther = textLabel(this, kLblSoftwareAutherRect, Qt::white, false);
@@ -79,6 +81,7 @@ void frmAbout::createControls() {
     lblWebPage = textLabel(this, kLblWebPageRect, LinkLabel::kCyan, false);
     webPageLink = LinkLabel::attach(lblWebPage, LinkLabel::kWebPageLooks,
                                     QString::fromUtf8(texts::kHomePage));
+    //: The button that closes the About window.
     cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setFont(platform::MsSansSerif(8.25, true));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -109,6 +112,7 @@ void frmAbout::placeAsDesigned() {
 
 void frmAbout::setCaptions() {
     const QString title = QString::fromUtf8(texts::kProgramTitle);
+    //: The About window's title; %1 is the program's name, "Zorvane 1.2".
     setWindowTitle(tr("About %1").arg(title));
     lblSoftwareVersion->setCaption(title);
     lblSoftwareAuther->setCaption(tr(texts::kNotice));

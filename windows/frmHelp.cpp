@@ -24,15 +24,19 @@ platform::Label* captioned(platform::Label* label, const QString& caption) {
 } // namespace
 
 frmHelp::frmHelp(QWidget* parent) : GameDialog(parent) {
+    //: The Help window's title.
     setWindowTitle(tr("Zorvane Online Help"));
     setFont(platform::MsSansSerif(8.25, true));
     Label1 = captioned(
         new platform::Label(this, kLabel1Rect, kYellow, platform::MsSansSerif(24, true), true),
+        //: The Help window's heading, in large letters; at most 396 pixels.
         tr("Zorvane Help"));
     lblHelp = captioned(new platform::Label(this, kLblHelpRect, LinkLabel::kBlue,
                                             platform::MsSansSerif(18, true, true), true),
+                        //: A link, not a button: it opens the manual in the browser.
                         tr("Open Online Help"));
     Label2 = captioned(new platform::Label(this, kLabel2Rect, Qt::white, font(), false),
+                       //: The Help window's note under the link; one line of at most 393 pixels.
                        tr("You must be connected to the Internet to view the online help files.") +
                            QStringLiteral("\r\n"));
     helpLink = LinkLabel::attach(lblHelp, LinkLabel::kHelpLooks, ManualAddress());
