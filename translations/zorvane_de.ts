@@ -52,7 +52,7 @@
     <message>
         <source>Zorvane Online Help</source>
         <extracomment>The Help window&apos;s title.</extracomment>
-        <translation>Zorvane Online-Hilfe</translation>
+        <translation>Online-Hilfe zu Zorvane</translation>
     </message>
     <message>
         <source>Zorvane Help</source>
@@ -110,7 +110,7 @@
     <message>
         <source>It&apos;s no good doing everything</source>
         <extracomment>The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take on too much. A warning, as in the saying that who grasps at all loses all.</extracomment>
-        <translation>Wer alles tut, tut nichts recht</translation>
+        <translation>Wer zu viel fasst, lässt viel fallen</translation>
     </message>
     <message>
         <source>Difficult</source>
@@ -135,7 +135,7 @@
     <message>
         <source>Undependable</source>
         <extracomment>The omen of a pair of Sevens. Someone or something cannot be relied on; a warning, one or two words.</extracomment>
-        <translation>Unbeständig</translation>
+        <translation>Unzuverlässig</translation>
     </message>
     <message>
         <source>Enjoy success</source>
@@ -150,7 +150,7 @@
     <message>
         <source>It&apos;s perfect in every way and leaves nothing to be desired</source>
         <extracomment>The omen of a pair of Tens. Perfect, flawless: use the language&apos;s set phrase for leaving nothing to be desired.</extracomment>
-        <translation>Vollkommen in jeder Hinsicht, nichts bleibt zu wünschen übrig</translation>
+        <translation>Rundum vollkommen, lässt nichts zu wünschen übrig</translation>
     </message>
     <message>
         <source>Bicker endlessly between female members of a family</source>
@@ -160,7 +160,7 @@
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation>Die Frau in der Fremde ist Wasser</translation>
+        <translation>Die verheiratete Tochter ist verschüttetes Wasser</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
@@ -277,25 +277,25 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>Die Tasten 1 bis 5 legen die oberste Karte dieser Spalte auf die Ablage; Leertaste oder 0 deckt die oberste Karte des Talons auf.</translation>
+        <translation>Die Tasten 1 bis 5 legen die oberste Karte der jeweiligen Spalte auf die Ablage; Leertaste oder 0 deckt die oberste Karte des Talons auf.</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished">leer</translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished">leer</translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished">leer</translation>
+        <translation>leer</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <extracomment>After a wrong command line; %1 is the program&apos;s name.</extracomment>
-        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
+        <translation>Prueba «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>A card-divination patience game: play out the deal and read the omens.</source>
@@ -16,7 +16,7 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+        <translation>Argumento inesperado «%1».</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,7 @@
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation>La mujer de fuera es agua</translation>
+        <translation>Hija casada, agua derramada</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
@@ -277,25 +277,25 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>Las teclas 1 a 5 ponen la carta superior de esa columna en el descarte; Espacio o 0 da la vuelta a la carta superior del mazo.</translation>
+        <translation>Las teclas del 1 al 5 ponen en el descarte la carta superior de la columna correspondiente; Espacio o 0 da la vuelta a la carta superior del mazo.</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished">vacío</translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished">vacío</translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished">vacío</translation>
+        <translation>vacío</translation>
     </message>
 </context>
 </TS>

@@ -6,17 +6,17 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <extracomment>After a wrong command line; %1 is the program&apos;s name.</extracomment>
-        <translation>Saisissez « %1 --help » pour plus d&apos;informations.</translation>
+        <translation>Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>A card-divination patience game: play out the deal and read the omens.</source>
         <extracomment>The line that --help prints about the program.</extracomment>
-        <translation>Une patience divinatoire : jouez la donne et lisez les présages.</translation>
+        <translation>Une patience divinatoire&#xa0;: jouez la donne et lisez les présages.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -24,7 +24,7 @@
     <message>
         <source>You can visit web page : </source>
         <extracomment>The About window&apos;s line before the home page&apos;s address, which follows on the same line.</extracomment>
-        <translation>Visitez notre site : </translation>
+        <translation>Visitez notre site&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -100,7 +100,7 @@
     <message>
         <source>God&apos;s design is unknown !</source>
         <extracomment>Message box when a deal is blocked or a reading finds no pair: fate will not be read this time. A solemn saying, such as that the ways of Providence are beyond knowing.</extracomment>
-        <translation>Le dessein de Dieu est inconnu !</translation>
+        <translation>Les voies du Seigneur sont impénétrables&#xa0;!</translation>
     </message>
     <message>
         <source>Everything goes my way</source>
@@ -150,7 +150,7 @@
     <message>
         <source>It&apos;s perfect in every way and leaves nothing to be desired</source>
         <extracomment>The omen of a pair of Tens. Perfect, flawless: use the language&apos;s set phrase for leaving nothing to be desired.</extracomment>
-        <translation>Parfait en tout point, il n&apos;y a rien à désirer de plus</translation>
+        <translation>Tout est parfait, rien ne laisse à désirer</translation>
     </message>
     <message>
         <source>Bicker endlessly between female members of a family</source>
@@ -160,7 +160,7 @@
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation>La femme au-dehors est de l&apos;eau</translation>
+        <translation>Fille mariée, c&apos;est de l&apos;eau versée</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
@@ -262,12 +262,12 @@
     <message>
         <source>Waste: %1. Columns: %2. Stock: %3.</source>
         <extracomment>What a screen reader says of the board: %1 the waste&apos;s top card, %2 the top cards of the five columns, left to right, joined by commas, %3 the number of cards in the stock.</extracomment>
-        <translation>Défausse : %1. Colonnes : %2. Talon : %3.</translation>
+        <translation>Défausse&#xa0;: %1. Colonnes&#xa0;: %2. Talon&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Omens:</source>
         <extracomment>For a screen reader, before the omens of a reading, one on each line.</extracomment>
-        <translation>Présages :</translation>
+        <translation>Présages&#xa0;:</translation>
     </message>
     <message>
         <source>Board</source>
@@ -277,25 +277,25 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>Les touches 1 à 5 posent la carte du dessus de cette colonne sur la défausse ; Espace ou 0 retourne la carte du dessus du talon.</translation>
+        <translation>Les touches 1 à 5 posent sur la défausse la carte du dessus de la colonne correspondante&#xa0;; Espace ou 0 retourne la carte du dessus du talon.</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished">vide</translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished">vide</translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished">vide</translation>
+        <translation>vide</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <extracomment>After a wrong command line; %1 is the program&apos;s name.</extracomment>
-        <translation>Usare &quot;%1 --help&quot; per maggiori informazioni.</translation>
+        <translation>Prova «%1 --help» per maggiori informazioni.</translation>
     </message>
     <message>
         <source>A card-divination patience game: play out the deal and read the omens.</source>
@@ -16,7 +16,7 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation>Argomento inatteso &quot;%1&quot;.</translation>
+        <translation>Argomento inatteso «%1».</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
     <message>
         <source>God&apos;s design is unknown !</source>
         <extracomment>Message box when a deal is blocked or a reading finds no pair: fate will not be read this time. A solemn saying, such as that the ways of Providence are beyond knowing.</extracomment>
-        <translation>Il disegno di Dio è ignoto!</translation>
+        <translation>Le vie del Signore sono infinite!</translation>
     </message>
     <message>
         <source>Everything goes my way</source>
@@ -160,12 +160,12 @@
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation>La donna di fuori è acqua</translation>
+        <translation>Figlia sposata, acqua versata</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
         <extracomment>The omen of a pair of Kings. Your deeds bring their due result. Use the language&apos;s own form of the saying.</extracomment>
-        <translation>Chi semina raccoglie</translation>
+        <translation>Si raccoglie ciò che si semina</translation>
     </message>
     <message>
         <source>Ace</source>
@@ -277,25 +277,25 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>I tasti da 1 a 5 spostano la carta in cima a quella colonna sugli scarti; Spazio o 0 gira la carta in cima al mazzo.</translation>
+        <translation>I tasti da 1 a 5 spostano sugli scarti la carta in cima alla colonna corrispondente; Spazio o 0 gira la carta in cima al mazzo.</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished">vuoto</translation>
+        <translation>vuoti</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished">vuoto</translation>
+        <translation>vuota</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished">vuoto</translation>
+        <translation>vuoto</translation>
     </message>
 </context>
 </TS>

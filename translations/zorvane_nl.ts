@@ -6,7 +6,7 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <extracomment>After a wrong command line; %1 is the program&apos;s name.</extracomment>
-        <translation>Typ &apos;%1 --help&apos; voor meer informatie.</translation>
+        <translation>Typ ‘%1 --help’ voor meer informatie.</translation>
     </message>
     <message>
         <source>A card-divination patience game: play out the deal and read the omens.</source>
@@ -16,7 +16,7 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+        <translation>Onverwacht argument ‘%1’.</translation>
     </message>
 </context>
 <context>
@@ -52,12 +52,12 @@
     <message>
         <source>Zorvane Online Help</source>
         <extracomment>The Help window&apos;s title.</extracomment>
-        <translation>Zorvane online help</translation>
+        <translation>Online help bij Zorvane</translation>
     </message>
     <message>
         <source>Zorvane Help</source>
         <extracomment>The Help window&apos;s heading, in large letters; at most 396 pixels.</extracomment>
-        <translation>Zorvane help</translation>
+        <translation>Help bij Zorvane</translation>
     </message>
     <message>
         <source>Open Online Help</source>
@@ -110,7 +110,7 @@
     <message>
         <source>It&apos;s no good doing everything</source>
         <extracomment>The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take on too much. A warning, as in the saying that who grasps at all loses all.</extracomment>
-        <translation>Wie alles doet, doet niets goed</translation>
+        <translation>Je kunt niet op twee bruiloften tegelijk dansen</translation>
     </message>
     <message>
         <source>Difficult</source>
@@ -150,7 +150,7 @@
     <message>
         <source>It&apos;s perfect in every way and leaves nothing to be desired</source>
         <extracomment>The omen of a pair of Tens. Perfect, flawless: use the language&apos;s set phrase for leaving nothing to be desired.</extracomment>
-        <translation>Volmaakt in alles, er valt niets meer te wensen</translation>
+        <translation>Volmaakt in alles, laat niets te wensen over</translation>
     </message>
     <message>
         <source>Bicker endlessly between female members of a family</source>
@@ -160,7 +160,7 @@
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation>De vrouw buitenshuis is water</translation>
+        <translation>Een getrouwde dochter is als gemorst water</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
@@ -277,25 +277,25 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>De toetsen 1 tot en met 5 leggen de bovenste kaart van die kolom op de aflegstapel; Spatie of 0 draait de bovenste kaart van de stapel om.</translation>
+        <translation>De toetsen 1 tot en met 5 leggen de bovenste kaart van de bijbehorende kolom op de aflegstapel; Spatie of 0 draait de bovenste kaart van de stapel om.</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished">leeg</translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished">leeg</translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished">leeg</translation>
+        <translation>leeg</translation>
     </message>
 </context>
 </TS>

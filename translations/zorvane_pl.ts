@@ -6,7 +6,7 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <extracomment>After a wrong command line; %1 is the program&apos;s name.</extracomment>
-        <translation>Polecenie &apos;%1 --help&apos; wyświetli więcej informacji.</translation>
+        <translation>Polecenie „%1 --help” wyświetli więcej informacji.</translation>
     </message>
     <message>
         <source>A card-divination patience game: play out the deal and read the omens.</source>
@@ -16,7 +16,7 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation>Nieoczekiwany argument &apos;%1&apos;.</translation>
+        <translation>Nieoczekiwany argument „%1”.</translation>
     </message>
 </context>
 <context>
@@ -115,7 +115,7 @@
     <message>
         <source>Difficult</source>
         <extracomment>The omen of a pair of Threes. A warning that things will be hard, said as an omen (&quot;it will be difficult&quot;), not a sigh of resignation.</extracomment>
-        <translation>Trudno</translation>
+        <translation>Będzie trudno</translation>
     </message>
     <message>
         <source>All roads lead to Rome</source>
@@ -160,7 +160,7 @@
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation>Kobieta spoza domu to woda</translation>
+        <translation>Wydana za mąż córka to wylana woda</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
@@ -278,25 +278,25 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>Klawisze od 1 do 5 przekładają wierzchnią kartę z tej kolumny na stos; Spacja lub 0 odkrywa wierzchnią kartę talii.</translation>
+        <translation>Klawisze od 1 do 5 przekładają na stos wierzchnią kartę z odpowiedniej kolumny; Spacja lub 0 odkrywa wierzchnią kartę talii.</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished">pusto</translation>
+        <translation>pusty</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished">pusto</translation>
+        <translation>pusta</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished">pusto</translation>
+        <translation>pusta</translation>
     </message>
 </context>
 </TS>

@@ -34,7 +34,7 @@
     <message>
         <source>About %1</source>
         <extracomment>The About window&apos;s title; %1 is the program&apos;s name, &quot;Zorvane 1.2&quot;.</extracomment>
-        <translation>Про програму %1</translation>
+        <translation>Про гру %1</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 The Zorvane developers</source>
@@ -160,7 +160,7 @@
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation>Чужа жінка — що вода</translation>
+        <translation>Віддана дочка — відрізана скибка</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
@@ -278,25 +278,25 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>Клавіші від 1 до 5 кладуть верхню карту цього стовпця до скиду; Пробіл або 0 відкриває верхню карту колоди.</translation>
+        <translation>Клавіші від 1 до 5 кладуть до скиду верхню карту відповідного стовпця; Пробіл або 0 відкриває верхню карту колоди.</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished">порожньо</translation>
+        <translation>порожній</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished">порожньо</translation>
+        <translation>порожній</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished">порожньо</translation>
+        <translation>порожня</translation>
     </message>
 </context>
 </TS>

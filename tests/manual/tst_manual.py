@@ -69,7 +69,8 @@ def heading_ids(root):
 
 
 def text_of(element):
-    return " ".join("".join(element.itertext()).split())
+    # Only the markup's line breaks and indents fold; a no-break space is the page's own word.
+    return re.sub(r"[ \t\r\n]+", " ", "".join(element.itertext())).strip()
 
 
 def check_page(page, english, words_by_language, failures):
