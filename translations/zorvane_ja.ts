@@ -6,17 +6,17 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <extracomment>After a wrong command line; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは「%1 --help」を実行してください。</translation>
     </message>
     <message>
         <source>A card-divination patience game: play out the deal and read the omens.</source>
         <extracomment>The line that --help prints about the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>トランプ占いのソリティア。最後まで並べきって、兆しを読み解きます。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>余分な引数「%1」があります。</translation>
     </message>
 </context>
 <context>
@@ -24,27 +24,27 @@
     <message>
         <source>You can visit web page : </source>
         <extracomment>The About window&apos;s line before the home page&apos;s address, which follows on the same line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ウェブサイト：</translation>
     </message>
     <message>
         <source>Zorvane emblem</source>
         <extracomment>What a screen reader calls the About window&apos;s picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zorvane のエンブレム</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <extracomment>The button that closes the About window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The About window&apos;s title; %1 is the program&apos;s name, &quot;Zorvane 1.2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 について</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 The Zorvane developers</source>
         <extracomment>The About window&apos;s copyright line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Zorvane 開発者一同</translation>
     </message>
 </context>
 <context>
@@ -52,22 +52,22 @@
     <message>
         <source>Zorvane Online Help</source>
         <extracomment>The Help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zorvane オンラインヘルプ</translation>
     </message>
     <message>
         <source>Zorvane Help</source>
         <extracomment>The Help window&apos;s heading, in large letters; at most 396 pixels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zorvane ヘルプ</translation>
     </message>
     <message>
         <source>Open Online Help</source>
         <extracomment>A link, not a button: it opens the manual in the browser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オンラインヘルプを開く</translation>
     </message>
     <message>
         <source>You must be connected to the Internet to view the online help files.</source>
         <extracomment>The Help window&apos;s note under the link; one line of at most 393 pixels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オンラインヘルプを見るには、インターネットへの接続が必要です。</translation>
     </message>
 </context>
 <context>
@@ -75,226 +75,226 @@
     <message>
         <source>Ace</source>
         <extracomment>A rank in a card&apos;s name, for a screen reader: the %1 of &quot;%1 of %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エース</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>ジャック</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>クイーン</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>キング</translation>
     </message>
     <message>
         <source>clubs</source>
         <extracomment>A suit in a card&apos;s name, for a screen reader: the %2 of &quot;%1 of %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>クラブ</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイヤ</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>ハート</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>スペード</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank, %2 its suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2の%1</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the waste</comment>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) once the reading has laid all its cards out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>being read</source>
         <extracomment>Said of the waste pile (after &quot;Waste:&quot;) while the reading lays its cards out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>読み解き中</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>a column</comment>
         <extracomment>Said of one column (in the list after &quot;Columns:&quot;) that has no card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>empty</source>
         <comment>the stock</comment>
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>1 card</source>
         <extracomment>The number of cards in the stock (after &quot;Stock:&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 枚</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 枚</numerusform>
         </translation>
     </message>
     <message>
         <source>Waste: %1. Columns: %2. Stock: %3.</source>
         <extracomment>What a screen reader says of the board: %1 the waste&apos;s top card, %2 the top cards of the five columns, left to right, joined by commas, %3 the number of cards in the stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>捨て札：%1。列：%2。山札：%3。</translation>
     </message>
     <message>
         <source>Omens:</source>
         <extracomment>For a screen reader, before the omens of a reading, one on each line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>兆し：</translation>
     </message>
     <message>
         <source>Everything goes my way</source>
         <extracomment>The omen of a pair of Aces. A good wish come true: everything turns out as you hope. Use the language&apos;s own saying for plain sailing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>何事も思いのまま</translation>
     </message>
     <message>
         <source>It&apos;s no good doing everything</source>
         <extracomment>The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take on too much. A warning, as in the saying that who grasps at all loses all.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>二兎を追う者は一兎をも得ず</translation>
     </message>
     <message>
         <source>Difficult</source>
         <extracomment>The omen of a pair of Threes. A warning that things will be hard, said as an omen (&quot;it will be difficult&quot;), not a sigh of resignation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>困難が待ち受ける</translation>
     </message>
     <message>
         <source>All roads lead to Rome</source>
         <extracomment>The omen of a pair of Fours. There are many ways to the goal. Use the language&apos;s own form of the saying.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべての道はローマに通ず</translation>
     </message>
     <message>
         <source>Avoid falling a prey to a plot</source>
         <extracomment>The omen of a pair of Fives. A warning: beware of a scheme or trap laid against you.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>策略の罠に用心せよ</translation>
     </message>
     <message>
         <source>Grant whatever is requested</source>
         <extracomment>The omen of a pair of Sixes. A promise: every wish or request will be granted, as by a power that answers every prayer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>願いは何でも叶う</translation>
     </message>
     <message>
         <source>Undependable</source>
         <extracomment>The omen of a pair of Sevens. Someone or something cannot be relied on; a warning, one or two words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>当てにならない</translation>
     </message>
     <message>
         <source>Enjoy success</source>
         <extracomment>The omen of a pair of Eights. Success is coming and is yours to enjoy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>成功を味わう</translation>
     </message>
     <message>
         <source>A loss may turn out to be a gain and vice versa</source>
         <extracomment>The omen of a pair of Nines. Misfortune may prove a blessing, and good fortune a misfortune. Use the language&apos;s own saying where it has one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>人間万事塞翁が馬</translation>
     </message>
     <message>
         <source>It&apos;s perfect in every way and leaves nothing to be desired</source>
         <extracomment>The omen of a pair of Tens. Perfect, flawless: use the language&apos;s set phrase for leaving nothing to be desired.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>非の打ちどころがなく、申し分ない</translation>
     </message>
     <message>
         <source>Bicker endlessly between female members of a family</source>
         <extracomment>The omen of a pair of Jacks. Endless quarrels among the women of one household (sisters-in- law, mother and daughters-in-law): strife at home.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>嫁姑のいさかいが絶えない</translation>
     </message>
     <message>
         <source>Woman outside is water</source>
         <extracomment>The omen of a pair of Queens. The old saying that a daughter married out of the family is like water poured out: she belongs to another household now and cannot be called back. Not a woman abroad, nor another man&apos;s wife.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>嫁に出した娘は他家の人</translation>
     </message>
     <message>
         <source>As you sow, so will you reap</source>
         <extracomment>The omen of a pair of Kings. Your deeds bring their due result. Use the language&apos;s own form of the saying.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>蒔いた種は自分で刈り取る</translation>
     </message>
     <message>
         <source>&amp;Prediction</source>
         <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;预言(&amp;P)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>占う(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;New Back</source>
         <extracomment>Button that takes the next picture for the backs of the cards and deals again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>裏模様(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>Button that opens the Help window, which leads to the manual.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
         <extracomment>Button that opens the About window: the program&apos;s version and home page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>情報(&amp;A)</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>What a screen reader calls the playing area.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>盤面</translation>
     </message>
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1～5 キーで対応する列のいちばん上のカードを捨て札に移し、スペースキーか 0 キーで山札のいちばん上のカードをめくります。</translation>
     </message>
     <message>
         <source>God&apos;s design is unknown !</source>
         <extracomment>Message box when a deal is blocked or a reading finds no pair: fate will not be read this time. A solemn saying, such as that the ways of Providence are beyond knowing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>神のみぞ知る！</translation>
     </message>
     <message>
         <source>Ask the cards, read the omen</source>
         <extracomment>The line under the home page on the board, inviting the player; at most 199 pixels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カードに問い、兆しを読む</translation>
     </message>
 </context>
 </TS>
