@@ -53,7 +53,9 @@ QString columnWords(const ocxZorvane& b) {
                      //: Said of one column (in the list after "Columns:") that has no card.
                      ? ocxZorvane::tr("empty", "a column")
                      : cardName(*b.objCard, board::columnTopCard(b.state, c)));
-    return tops.join(QStringLiteral(", "));
+    //: Between the top cards of the columns in the list after "Columns:"; Chinese and
+    //: Japanese lists take "、".
+    return tops.join(ocxZorvane::tr(", ", "between the columns"));
 }
 
 QString stockWords(float stockTop) {

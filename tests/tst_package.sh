@@ -34,7 +34,7 @@ depends=$(dpkg-deb --field "$deb" Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
 # package that owns each library. The font and the platform plugins are loaded at run time
 # and are declared.
 owner() { dpkg-query -S "*/$1" | sed -n '1s/[:,].*//p'; }
-expected=(fonts-liberation2 qt6-qpa-plugins qt6-wayland)
+expected=(fonts-liberation2 fonts-noto-cjk qt6-qpa-plugins qt6-wayland)
 for library in libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libstdc++.so.6 libc.so.6; do
     package=$(owner "$library")
     [[ -n $package ]] || fail "no installed package has $library"

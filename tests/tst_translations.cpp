@@ -3,6 +3,7 @@
 // desktop's locale.
 #include "board/BoardGeometry.h"
 #include "board/ocxZorvane.h"
+#include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "platform/Translations.h"
@@ -17,6 +18,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <vector>
 
 namespace {
 
@@ -89,6 +91,80 @@ void verifyAccessKeys(const QWidget& window) {
     }
 }
 
+// What a language's texts must not hold, in the game and in its manual page.
+struct TypographyRule {
+    QStringList languages;
+    QString pattern;
+    const char* fault;
+};
+const QString kHanOrKana = QStringLiteral("[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]");
+const std::vector<TypographyRule> kTypography = {
+    {{"fr"}, "[ \\n][:;!?»]", "an ordinary space before : ; ! ? or », where a no-break one goes"},
+    {{"fr"}, "«[ \\n]", "an ordinary space after «, where a no-break one goes"},
+    {{"fr"}, "\\w[;!?»]", "no space before ; ! ? or »"},
+    {{"fr"}, "\\b(Shift|Esc)\\b", "an English key name; French keyboards say Maj and Échap"},
+    {{"ru"}, "(?<!\\w)[Оо] [аиоуыэАИОУЫЭ]", "'о' before a vowel, where Russian says 'об'"},
+    {{"de"}, "„[^“”]*”", "„ closed with ”; German closes with “"},
+    {kLanguages, "\"", "ASCII double quotes, where the language has its own"},
+    {kLanguages, "(?<!\\w)'(?=[\\w%])", "an ASCII quote opening a quotation"},
+    {{"zh_CN", "ja"}, kHanOrKana + "[,.:;!?]", "an ASCII mark after Chinese or Japanese text"},
+};
+
+// Every translated text of a language's .ts file.
+QStringList translationsOf(const QString& language) {
+    QFile file(QStringLiteral(ZORVANE_SOURCE_DIR "/translations/zorvane_%1.ts").arg(language));
+    QStringList texts;
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader ts(&file);
+    while (!ts.atEnd())
+        if (ts.readNext() == QXmlStreamReader::StartElement &&
+            (ts.name() == u"translation" || ts.name() == u"numerusform"))
+            texts << ts.readElementText(QXmlStreamReader::SkipChildElements);
+    return texts;
+}
+
+// The characters of the texts that neither the caption font nor any font it falls back on
+// has, which would show as empty boxes.
+QString charactersWithoutGlyph(const QStringList& texts) {
+    const QFontMetrics metrics(platform::MsSansSerif(8.25, true));
+    QString missing;
+    for (const QString& text : texts)
+        for (const char32_t c : text.toUcs4()) {
+            const QString character = QString::fromUcs4(&c, 1);
+            if (!QChar::isSpace(c) && !metrics.inFontUcs4(c) && !missing.contains(character))
+                missing += character;
+        }
+    return missing;
+}
+
+// The words of a language's manual page: its text, without the markup, code and file names.
+QString manualTextOf(const QString& language) {
+    QFile file(QStringLiteral(ZORVANE_SOURCE_DIR "/dist/manual/index.%1.html").arg(language));
+    QString text;
+    if (!file.open(QIODevice::ReadOnly))
+        return text;
+    QXmlStreamReader page(&file);
+    int inCode = 0;
+    while (!page.atEnd()) {
+        switch (page.readNext()) {
+        case QXmlStreamReader::StartElement:
+            inCode += page.name() == u"code" || page.name() == u"style";
+            break;
+        case QXmlStreamReader::EndElement:
+            inCode -= page.name() == u"code" || page.name() == u"style";
+            break;
+        case QXmlStreamReader::Characters:
+            if (inCode == 0)
+                text += page.text();
+            break;
+        default:
+            break;
+        }
+    }
+    return page.hasError() ? QString() : text;
+}
+
 } // namespace
 
 class TranslationsTest : public QObject {
@@ -97,6 +173,8 @@ private slots:
     void cleanup();
     void sourcesAreComplete_data();
     void sourcesAreComplete();
+    void typographyFollowsTheLanguage_data();
+    void typographyFollowsTheLanguage();
     void gameSpeaksTheLanguage_data();
     void gameSpeaksTheLanguage();
     void textsFitTheirBoxes_data();
@@ -150,6 +228,35 @@ void TranslationsTest::sourcesAreComplete() {
     QVERIFY(messages > 0);
 }
 
+void TranslationsTest::typographyFollowsTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("fault");
+    for (const TypographyRule& rule : kTypography)
+        for (const QString& language : rule.languages)
+            QTest::newRow(qPrintable(language + u' ' + rule.pattern))
+                << language << rule.pattern << QString::fromUtf8(rule.fault);
+}
+
+// Each language's own typography, in the game's texts and in the manual page alike.
+void TranslationsTest::typographyFollowsTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, pattern);
+    QFETCH(QString, fault);
+    const QRegularExpression forbidden(pattern, QRegularExpression::UseUnicodePropertiesOption);
+    QVERIFY2(forbidden.isValid(), qPrintable(forbidden.errorString()));
+    const QString manual = manualTextOf(language);
+    QVERIFY2(!manual.isEmpty(), "no manual page, or not well-formed");
+    const QStringList texts = translationsOf(language) << manual;
+    for (const QString& text : texts) {
+        const QRegularExpressionMatch found = forbidden.match(text);
+        if (found.hasMatch())
+            QFAIL(qPrintable(QStringLiteral("%1: '%2' in '%3'")
+                                 .arg(fault, found.captured(),
+                                      text.mid(qMax(0, found.capturedStart() - 30), 70))));
+    }
+}
+
 void TranslationsTest::gameSpeaksTheLanguage_data() {
     QTest::addColumn<QStringList>("desktop"); // the desktop's languages, most wanted first
     QTest::addColumn<QString>("language");    // what the game speaks; empty for English
@@ -157,6 +264,9 @@ void TranslationsTest::gameSpeaksTheLanguage_data() {
     QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << QString();
     QTest::newRow("first one the game speaks") << QStringList{"cs-CZ", "fr-FR"} << "fr";
     QTest::newRow("Portuguese of Brazil") << QStringList{"pt-BR", "pt"} << "pt_BR";
+    QTest::newRow("Chinese of China") << QLocale("zh_CN").uiLanguages() << "zh_CN";
+    QTest::newRow("Chinese of Taiwan, not Simplified")
+        << QLocale("zh_TW").uiLanguages() << QString();
     for (const QString& language : kLanguages)
         QTest::newRow(qPrintable(language)) << QStringList{language} << language;
 }
@@ -198,6 +308,7 @@ void TranslationsTest::textsFitTheirBoxes_data() {
 // labels that do must stay inside their windows.
 void TranslationsTest::textsFitTheirBoxes() {
     QFETCH(QString, language);
+    QCOMPARE(charactersWithoutGlyph(translationsOf(language)), QString());
     speak(language);
     frmZorvane main;
     main.show();

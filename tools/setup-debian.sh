@@ -11,6 +11,7 @@ packages=(
     qt6-qpa-plugins           # Qt's extra platform plugins
     qt6-wayland               # the Wayland platform plugin, for sessions without X11
     fonts-liberation2         # the free font the captions are set in
+    fonts-noto-cjk            # the same for Chinese, Japanese and Korean captions
 )
 packages+=("$@")              # callers may add more (the test script adds its own)
 

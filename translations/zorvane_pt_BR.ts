@@ -297,5 +297,11 @@
         <extracomment>Said of the stock (after &quot;Stock:&quot;) when it has no card left.</extracomment>
         <translation>vazio</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the columns</comment>
+        <extracomment>Between the top cards of the columns in the list after &quot;Columns:&quot;; Chinese and Japanese lists take &quot;、&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 </TS>

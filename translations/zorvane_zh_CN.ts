@@ -296,5 +296,11 @@
         <extracomment>The line under the home page on the board, inviting the player; at most 199 pixels.</extracomment>
         <translation>向纸牌问卜，解读预兆</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the columns</comment>
+        <extracomment>Between the top cards of the columns in the list after &quot;Columns:&quot;; Chinese and Japanese lists take &quot;、&quot;.</extracomment>
+        <translation>、</translation>
+    </message>
 </context>
 </TS>
