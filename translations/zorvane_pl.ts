@@ -110,7 +110,7 @@
     <message>
         <source>It&apos;s no good doing everything</source>
         <extracomment>The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take on too much. A warning, as in the saying that who grasps at all loses all.</extracomment>
-        <translation>Co do wszystkiego, to do niczego</translation>
+        <translation>Kto dwie sroki za ogon trzyma, ten żadnej nie ma</translation>
     </message>
     <message>
         <source>Difficult</source>

@@ -110,12 +110,12 @@
     <message>
         <source>It&apos;s no good doing everything</source>
         <extracomment>The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take on too much. A warning, as in the saying that who grasps at all loses all.</extracomment>
-        <translation>За все братися — нічого не встигнути</translation>
+        <translation>За двома зайцями поженешся — жодного не впіймаєш</translation>
     </message>
     <message>
         <source>Difficult</source>
         <extracomment>The omen of a pair of Threes. A warning that things will be hard, said as an omen (&quot;it will be difficult&quot;), not a sigh of resignation.</extracomment>
-        <translation>Важко</translation>
+        <translation>Буде важко</translation>
     </message>
     <message>
         <source>All roads lead to Rome</source>
