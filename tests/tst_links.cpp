@@ -193,7 +193,7 @@ void LinksTest::helpFindsTheManualFromTheProgramFolder_data() {
     const QString built = QStringLiteral("games/manual/");
     const QStringList both = {installed + "index.html", built + "index.html"};
     const QStringList translated = {installed + "index.html", installed + "index.de.html",
-                                    installed + "index.pt_BR.html"};
+                                    installed + "index.pt_BR.html", installed + "index.zh_CN.html"};
     QTest::newRow("installed before built") << both << QStringList{"C"} << installed + "index.html";
     QTest::newRow("build tree") << QStringList{built + "index.html"} << QStringList{"C"}
                                 << built + "index.html";
@@ -209,6 +209,10 @@ void LinksTest::helpFindsTheManualFromTheProgramFolder_data() {
         << translated << QStringList{"pt-BR"} << installed + "index.pt_BR.html";
     QTest::newRow("another region: no page")
         << translated << QStringList{"pt-PT"} << installed + "index.html";
+    QTest::newRow("Simplified Chinese, as its locale lists it")
+        << translated << QLocale("zh_CN").uiLanguages() << installed + "index.zh_CN.html";
+    QTest::newRow("Traditional Chinese: no page")
+        << translated << QLocale("zh_TW").uiLanguages() << installed + "index.html";
     QTest::newRow("the second language")
         << translated << QStringList{"fr-FR", "de-DE"} << installed + "index.de.html";
 }
