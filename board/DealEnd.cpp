@@ -11,11 +11,6 @@ using board::kEmptyPile;
 
 namespace {
 
-bool tableauCleared(const BoardState& s) {
-    return std::all_of(s.sgColumnTop.begin(), s.sgColumnTop.end(),
-                       [](float columnTop) { return columnTop == kEmptyPile; });
-}
-
 // Face-down cards play no part: only each column's top card could still move.
 bool someColumnTopFitsWaste(const ocxZorvane& b) {
     for (std::size_t c = 0; c < b.state.sgColumnTop.size(); ++c)
@@ -49,12 +44,17 @@ void beginClosingOfClearedDeal(ocxZorvane& b) {
 
 } // namespace
 
+bool ocxZorvane::TableauCleared() const {
+    return std::all_of(state.sgColumnTop.begin(), state.sgColumnTop.end(),
+                       [](float columnTop) { return columnTop == kEmptyPile; });
+}
+
 bool ocxZorvane::ColumnTopFitsWaste(std::size_t column) const {
     return objCard->AreNeighbours(board::columnTopCard(state, column), board::wasteTopCard(state));
 }
 
 void ocxZorvane::CheckDealEnd() {
-    if (tableauCleared(state)) {
+    if (TableauCleared()) {
         beginClosingOfClearedDeal(*this);
         return;
     }

@@ -30,20 +30,13 @@ QString emptyWord() {
     return ocxZorvane::tr("empty");
 }
 
-QString cardName(const clsCard& c, float card) {
-    //: A card's name: %1 its rank, %2 its suit.
-    return ocxZorvane::tr("%1 of %2")
-        .arg(ocxZorvane::tr(kRankNames[static_cast<std::size_t>(c.GetCardPoint(card))]),
-             ocxZorvane::tr(kSuitNames[static_cast<std::size_t>(c.GetCardSuit(card))]));
-}
-
 // The closing lays every waste card out elsewhere: first it is being read, then it is gone.
 QString wasteWords(const ocxZorvane& b) {
     if (!b.lblRemark->isHidden())
         return emptyWord();
     if (b.DealIsClosing())
         return ocxZorvane::tr("being read");
-    return cardName(*b.objCard, board::wasteTopCard(b.state));
+    return b.CardName(board::wasteTopCard(b.state));
 }
 
 QString columnWords(const ocxZorvane& b) {
@@ -51,29 +44,38 @@ QString columnWords(const ocxZorvane& b) {
     for (std::size_t c = 0; c < b.state.sgColumnTop.size(); ++c)
         tops << (b.state.sgColumnTop[c] == kEmptyPile
                      ? emptyWord()
-                     : cardName(*b.objCard, board::columnTopCard(b.state, c)));
+                     : b.CardName(board::columnTopCard(b.state, c)));
     return tops.join(QStringLiteral(", "));
 }
 
 QString stockWords(float stockTop) {
     const int count = platform::roundToInt32(stockTop) + 1;
-    if (count <= 0)
-        return emptyWord();
-    // One card is said apart so that the English texts need no translation; the other counts
-    // take the plural forms of the player's language.
-    return count == 1 ? ocxZorvane::tr("1 card") : ocxZorvane::tr("%n cards", nullptr, count);
-}
-
-QStringList omenLines(const platform::Label& remark) {
-    return remark.Caption().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    return count <= 0 ? emptyWord() : ocxZorvane::CardCount(count);
 }
 
 } // namespace
 
+QString ocxZorvane::CardName(float card) const {
+    //: A card's name: %1 its rank, %2 its suit.
+    return tr("%1 of %2")
+        .arg(tr(kRankNames[static_cast<std::size_t>(objCard->GetCardPoint(card))]),
+             tr(kSuitNames[static_cast<std::size_t>(objCard->GetCardSuit(card))]));
+}
+
+QString ocxZorvane::CardCount(int count) {
+    // One card is said apart so that the English texts need no translation; the other counts
+    // take the plural forms of the player's language.
+    return count == 1 ? tr("1 card") : tr("%n cards", nullptr, count);
+}
+
+QStringList ocxZorvane::OmensRead() const {
+    return lblRemark->Caption().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
 QString ocxZorvane::BoardDescription() const {
     QString words = tr("Waste: %1. Columns: %2. Stock: %3.")
                         .arg(wasteWords(*this), columnWords(*this), stockWords(state.sgStockTop));
-    const QStringList omens = omenLines(*lblRemark);
+    const QStringList omens = OmensRead();
     if (!omens.isEmpty())
         words +=
             QLatin1Char('\n') + tr("Omens:") + QLatin1Char('\n') + omens.join(QLatin1Char('\n'));

@@ -139,6 +139,7 @@ void closeReading(ocxZorvane& b) {
                     cards::kCardHeight - 1);
         b.lblRemark->show();
         b.picZorvane->Refresh();
+        b.AnnounceReading();
     }
     n.iPairIndex = 0;
     n.iPairCount = 0;
