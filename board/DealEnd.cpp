@@ -53,13 +53,27 @@ bool ocxZorvane::ColumnTopFitsWaste(std::size_t column) const {
     return objCard->AreNeighbours(board::columnTopCard(state, column), board::wasteTopCard(state));
 }
 
+// A deal is never judged blocked while stock cards remain, whatever the ranks.
+bool ocxZorvane::DealIsBlocked() const {
+    return !TableauCleared() && state.sgStockTop == kEmptyPile && !someColumnTopFitsWaste(*this);
+}
+
 void ocxZorvane::CheckDealEnd() {
-    if (TableauCleared()) {
+    if (TableauCleared())
         beginClosingOfClearedDeal(*this);
-        return;
-    }
-    // A deal is never judged blocked while stock cards remain, whatever the ranks.
-    if (state.sgStockTop != kEmptyPile || someColumnTopFitsWaste(*this))
-        return;
-    AnnounceUnknownDesignAndDealAgain();
+    else if (DealIsBlocked())
+        AnnounceUnknownDesignAndDealAgain();
+}
+
+// A screen reader may speak the changed description as well as the move's sentence; the
+// sentence comes last, so that it is what the player hears, and a blocked deal's message after
+// it. A cleared deal's closing has begun by then, so the description says it is being read.
+void ocxZorvane::FinishMove(const BoardState& before) {
+    const bool blocked = DealIsBlocked();
+    if (!blocked)
+        CheckDealEnd();
+    DescribeBoard();
+    AnnounceMove(before);
+    if (blocked)
+        AnnounceUnknownDesignAndDealAgain();
 }

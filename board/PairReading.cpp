@@ -139,7 +139,6 @@ void closeReading(ocxZorvane& b) {
                     cards::kCardHeight - 1);
         b.lblRemark->show();
         b.picZorvane->Refresh();
-        b.AnnounceReading();
     }
     n.iPairIndex = 0;
     n.iPairCount = 0;
@@ -155,6 +154,8 @@ void ocxZorvane::tmrShowPairCard_Timer() {
     if (pairReading.iPairIndex >= kPositionCount) {
         closeReading(*this);
         DescribeBoard();
+        if (!lblRemark->isHidden()) // the omens are shown: said after the description
+            AnnounceReading();
         return;
     }
     const Position position = positionBeingRead(*this);

@@ -238,8 +238,10 @@ void ocxZorvane::picZorvane_MouseUp(std::int16_t Button, std::int16_t, float X, 
     s.bDragging = 0;
     picCard->hide();
     clearHit(s);
-    if (laid)
-        AnnounceMove(before);
+    if (laid) {
+        FinishMove(before);
+        return;
+    }
     CheckDealEnd();
     DescribeBoard();
 }
@@ -261,7 +263,5 @@ void ocxZorvane::PlayCard(std::int16_t kind, std::int16_t column) {
         return;
     picZorvane->Refresh();
     state.bDragging = 0;
-    AnnounceMove(before);
-    CheckDealEnd();
-    DescribeBoard();
+    FinishMove(before);
 }

@@ -46,7 +46,6 @@ QString ocxZorvane::MoveSentence(const BoardState& before) const {
                       : columnSentence(*this, card, static_cast<std::size_t>(column));
 }
 
-// Said before the deal's end is checked, so that it comes before a blocked deal's message.
 void ocxZorvane::AnnounceMove(const BoardState& before) {
     QString sentence = MoveSentence(before);
     if (TableauCleared())

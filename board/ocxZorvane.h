@@ -75,6 +75,9 @@ public:
     // After every move: play goes on, a blocked deal is dealt again, or a cleared one closes.
     void CheckDealEnd();
     bool TableauCleared() const;
+    bool DealIsBlocked() const;
+    // After a card was laid on the waste: the deal's end, the description and the sentence.
+    void FinishMove(const BoardState& before);
     // Its animations run or its reading lies on the board; no card can move.
     bool DealIsClosing() const;
 

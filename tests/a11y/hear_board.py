@@ -43,19 +43,26 @@ class Speech:
         self.heard.clear()
 
     def wait(self, what, pattern, seconds=10):
-        """The match of the first utterance since the last wait that matches pattern."""
+        """The match of the first utterance not yet waited for that matches pattern. Orca may
+        speak out of order: a window that opens goes before a sentence about the board."""
         def probe():
             self._read()
             for i, utterance in enumerate(self.heard):
                 match = re.search(pattern, utterance)
                 if match:
-                    del self.heard[:i + 1]
+                    del self.heard[i]
                     return match
             return None
         try:
             return wait_for(what, probe, seconds)
         except Failure:
             raise Failure(f"Orca did not say {what}; it said {self.heard!r}") from None
+
+
+def words(text):
+    """The words as spoken: a log may indent the lines of a long utterance, and Orca ends it
+    with a full stop for a pause."""
+    return " ".join(text.split()).rstrip(".")
 
 
 def position(board):
@@ -154,14 +161,22 @@ def main(speech_log):
     speech.wait("the position", r"^Waste: ")
     endings = set()
     for _ in range(MOST_DEALS):
-        endings.add(play_deal(application, board, speech))
+        ending = play_deal(application, board, speech)
+        endings.add(ending)
         if {"blocked", "omens"} <= endings:
             break
+        if ending == "omens":
+            # The keys rest while the reading lies on the board: Prediction deals anew.
+            xdotool("key", "alt+p")
+            speech.wait("the new deal after the reading", r"^New deal\. Waste: ")
     else:
         raise Failure(f"no blocked deal and reading in {MOST_DEALS} deals: {endings}")
     speech.skip()
     xdotool("key", "KP_Enter")  # Orca's "where am I"
-    speech.wait("the whole position on 'where am I'", r"^Waste: .* Stock: ")
+    said = speech.wait("the whole position on 'where am I'", r"^Waste: (?s:.*)")
+    if words(said.group(0)) != words(fresh(board).description):
+        raise Failure(f"'where am I' said {said.group(0)!r}, the board shows "
+                      f"{fresh(board).description!r}")
     xdotool("key", "alt+F4")
     print("Orca spoke every move, a blocked deal's message and a reading's omens")
 

@@ -42,19 +42,20 @@ if [[ -n $speech_log ]]; then
     script --quiet --flush --command "${orca[*]@Q}" "$speech_log" </dev/null >/dev/null 2>&1 &
     orca=$!
     started+=("$orca")
+    # Its first words ("Screen reader on.") say it is listening.
+    orca_listening() { grep -q "SPEECH OUTPUT" "$speech_log" 2>/dev/null; }
     for _ in $(seq 200); do
-        grep -q "ORCA: Startup complete" "$speech_log" 2>/dev/null || ! kill -0 "$orca" 2>/dev/null &&
-            break
+        orca_listening || ! kill -0 "$orca" 2>/dev/null && break
         sleep 0.1
     done
-    grep -q "ORCA: Startup complete" "$speech_log" 2>/dev/null || {
+    orca_listening || {
         echo "FAIL: Orca did not start; it said:" >&2
         tail -n 20 "$speech_log" >&2
         exit 1
     }
     # Qt turns its bridge on by itself for a running screen reader.
     QT_QPA_PLATFORM=xcb "$game" &
-    client_seconds=240 # deals are played to a reading, which takes half a minute
+    client_seconds=420 # deals are played to a reading, which takes half a minute or more
 else
     # Qt turns its bridge on when a screen reader is running; here the client is one.
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" &
