@@ -11,11 +11,6 @@ using board::kEmptyPile;
 
 namespace {
 
-bool tableauCleared(const BoardState& s) {
-    return std::all_of(s.sgColumnTop.begin(), s.sgColumnTop.end(),
-                       [](float columnTop) { return columnTop == kEmptyPile; });
-}
-
 // Face-down cards play no part: only each column's top card could still move.
 bool someColumnTopFitsWaste(const ocxZorvane& b) {
     for (std::size_t c = 0; c < b.state.sgColumnTop.size(); ++c)
@@ -49,17 +44,36 @@ void beginClosingOfClearedDeal(ocxZorvane& b) {
 
 } // namespace
 
+bool ocxZorvane::TableauCleared() const {
+    return std::all_of(state.sgColumnTop.begin(), state.sgColumnTop.end(),
+                       [](float columnTop) { return columnTop == kEmptyPile; });
+}
+
 bool ocxZorvane::ColumnTopFitsWaste(std::size_t column) const {
     return objCard->AreNeighbours(board::columnTopCard(state, column), board::wasteTopCard(state));
 }
 
+// A deal is never judged blocked while stock cards remain, whatever the ranks.
+bool ocxZorvane::DealIsBlocked() const {
+    return !TableauCleared() && state.sgStockTop == kEmptyPile && !someColumnTopFitsWaste(*this);
+}
+
 void ocxZorvane::CheckDealEnd() {
-    if (tableauCleared(state)) {
+    if (TableauCleared())
         beginClosingOfClearedDeal(*this);
-        return;
-    }
-    // A deal is never judged blocked while stock cards remain, whatever the ranks.
-    if (state.sgStockTop != kEmptyPile || someColumnTopFitsWaste(*this))
-        return;
-    AnnounceUnknownDesignAndDealAgain();
+    else if (DealIsBlocked())
+        AnnounceUnknownDesignAndDealAgain();
+}
+
+// A screen reader may speak the changed description as well as the move's sentence; the
+// sentence comes last, so that it is what the player hears, and a blocked deal's message after
+// it. A cleared deal's closing has begun by then, so the description says it is being read.
+void ocxZorvane::FinishMove(const BoardState& before) {
+    const bool blocked = DealIsBlocked();
+    if (!blocked)
+        CheckDealEnd();
+    DescribeBoard();
+    AnnounceMove(before);
+    if (blocked)
+        AnnounceUnknownDesignAndDealAgain();
 }

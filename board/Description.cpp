@@ -28,13 +28,6 @@ constexpr std::array<const char*, cards::kSuitCount> kSuitNames = {
     QT_TRANSLATE_NOOP("ocxZorvane", "spades"),
 };
 
-QString cardName(const clsCard& c, float card) {
-    //: A card's name: %1 its rank, %2 its suit.
-    return ocxZorvane::tr("%1 of %2")
-        .arg(ocxZorvane::tr(kRankNames[static_cast<std::size_t>(c.GetCardPoint(card))]),
-             ocxZorvane::tr(kSuitNames[static_cast<std::size_t>(c.GetCardSuit(card))]));
-}
-
 // The closing lays every waste card out elsewhere: first it is being read, then it is gone.
 QString wasteWords(const ocxZorvane& b) {
     if (!b.lblRemark->isHidden())
@@ -43,7 +36,7 @@ QString wasteWords(const ocxZorvane& b) {
     if (b.DealIsClosing())
         //: Said of the waste pile (after "Waste:") while the reading lays its cards out.
         return ocxZorvane::tr("being read");
-    return cardName(*b.objCard, board::wasteTopCard(b.state));
+    return b.CardName(board::wasteTopCard(b.state));
 }
 
 QString columnWords(const ocxZorvane& b) {
@@ -52,7 +45,7 @@ QString columnWords(const ocxZorvane& b) {
         tops << (b.state.sgColumnTop[c] == kEmptyPile
                      //: Said of one column (in the list after "Columns:") that has no card.
                      ? ocxZorvane::tr("empty", "a column")
-                     : cardName(*b.objCard, board::columnTopCard(b.state, c)));
+                     : b.CardName(board::columnTopCard(b.state, c)));
     //: Between the top cards of the columns in the list after "Columns:"; Chinese and
     //: Japanese lists take "、".
     return tops.join(ocxZorvane::tr(", ", "between the columns"));
@@ -63,26 +56,39 @@ QString stockWords(float stockTop) {
     if (count <= 0)
         //: Said of the stock (after "Stock:") when it has no card left.
         return ocxZorvane::tr("empty", "the stock");
-    // One card is said apart so that the English texts need no translation; the other counts
-    // take the plural forms of the player's language.
-    //: The number of cards in the stock (after "Stock:").
-    return count == 1 ? ocxZorvane::tr("1 card")
-                      //: The number of cards in the stock (after "Stock:"), 2 to 26.
-                      : ocxZorvane::tr("%n cards", nullptr, count);
-}
-
-QStringList omenLines(const platform::Label& remark) {
-    return remark.Caption().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    return ocxZorvane::CardCount(count);
 }
 
 } // namespace
+
+QString ocxZorvane::CardName(float card) const {
+    //: A card's name: %1 its rank, %2 its suit.
+    return tr("%1 of %2")
+        .arg(tr(kRankNames[static_cast<std::size_t>(objCard->GetCardPoint(card))]),
+             tr(kSuitNames[static_cast<std::size_t>(objCard->GetCardSuit(card))]));
+}
+
+QString ocxZorvane::CardCount(int count) {
+    // One card is said apart so that the English texts need no translation; the other counts
+    // take the plural forms of the player's language.
+    //: The number of cards in the stock (after "Stock:"), or left in it after a stock card
+    //: was turned.
+    return count == 1 ? tr("1 card")
+                      //: The number of cards in the stock (after "Stock:", or left in it after
+                      //: a stock card was turned), 2 to 26.
+                      : tr("%n cards", nullptr, count);
+}
+
+QStringList ocxZorvane::OmensRead() const {
+    return lblRemark->Caption().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
 
 QString ocxZorvane::BoardDescription() const {
     //: What a screen reader says of the board: %1 the waste's top card, %2 the top cards of
     //: the five columns, left to right, joined by commas, %3 the number of cards in the stock.
     QString words = tr("Waste: %1. Columns: %2. Stock: %3.")
                         .arg(wasteWords(*this), columnWords(*this), stockWords(state.sgStockTop));
-    const QStringList omens = omenLines(*lblRemark);
+    const QStringList omens = OmensRead();
     if (!omens.isEmpty())
         words +=
             //: For a screen reader, before the omens of a reading, one on each line.

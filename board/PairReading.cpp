@@ -180,6 +180,8 @@ void ocxZorvane::tmrShowPairCard_Timer() {
     if (pairReading.iPairIndex >= kPositionCount) {
         closeReading(*this);
         DescribeBoard();
+        if (!lblRemark->isHidden()) // the omens are shown: said after the description
+            AnnounceReading();
         return;
     }
     const Position position = positionBeingRead(*this);

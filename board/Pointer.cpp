@@ -228,7 +228,9 @@ void ocxZorvane::picZorvane_MouseUp(std::int16_t Button, std::int16_t, float X, 
     if (Button != kLeftButtonAlone || s.bDragging != board::kTrue)
         return;
     const std::size_t column = hitColumn(s);
-    if (droppedOverWaste(s, X, Y) && ColumnTopFitsWaste(column))
+    const BoardState before = s;
+    const bool laid = droppedOverWaste(s, X, Y) && ColumnTopFitsWaste(column);
+    if (laid)
         moveColumnTopToWaste(*this, column);
     else
         putBackDraggedCard(*this, column);
@@ -236,6 +238,10 @@ void ocxZorvane::picZorvane_MouseUp(std::int16_t Button, std::int16_t, float X, 
     s.bDragging = 0;
     picCard->hide();
     clearHit(s);
+    if (laid) {
+        FinishMove(before);
+        return;
+    }
     CheckDealEnd();
     DescribeBoard();
 }
@@ -252,10 +258,10 @@ void ocxZorvane::picZorvane_DblClick() {
 // A hit may be older than the position when a key moved a card since the hover, so the card
 // is looked for again rather than trusted to be there.
 void ocxZorvane::PlayCard(std::int16_t kind, std::int16_t column) {
+    const BoardState before = state;
     if (!moveCard(*this, kind, column))
         return;
     picZorvane->Refresh();
     state.bDragging = 0;
-    CheckDealEnd();
-    DescribeBoard();
+    FinishMove(before);
 }

@@ -13,4 +13,5 @@ void ocxZorvane::AnnounceUnknownDesignAndDealAgain() {
     picZorvane->Refresh();
     DealCards();
     DrawBoard();
+    AnnounceNewDeal();
 }

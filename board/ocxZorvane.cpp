@@ -120,6 +120,7 @@ void ocxZorvane::Initialize() {
 void ocxZorvane::cmdNew_Click() {
     DealCards();
     DrawBoard();
+    AnnounceNewDeal();
     flickerEnabled(cmdNew);
 }
 

@@ -74,12 +74,28 @@ public:
 
     // After every move: play goes on, a blocked deal is dealt again, or a cleared one closes.
     void CheckDealEnd();
+    bool TableauCleared() const;
+    bool DealIsBlocked() const;
+    // After a card was laid on the waste: the deal's end, the description and the sentence.
+    void FinishMove(const BoardState& before);
     // Its animations run or its reading lies on the board; no card can move.
     bool DealIsClosing() const;
 
     // The position in words, for screen readers: picZorvane's accessible description.
     QString BoardDescription() const;
     void DescribeBoard();
+    QString CardName(float card) const;
+    // "1 card", "2 cards", ... in the player's language.
+    static QString CardCount(int count);
+    // The omens of the reading on the board, in the order they were read.
+    QStringList OmensRead() const;
+
+    // What a screen reader speaks after a change: the move made since the position before,
+    // a fresh deal, the omens of a finished reading.
+    QString MoveSentence(const BoardState& before) const;
+    void AnnounceMove(const BoardState& before);
+    void AnnounceNewDeal();
+    void AnnounceReading();
 
     // Commands.
     void cmdNew_Click();

@@ -1,5 +1,6 @@
 #include "board/ocxZorvane.h"
 #include "cards/eCard.h"
+#include "platform/Speech.h"
 #include "support/Pointer.h"
 #include "support/RiggedDeal.h"
 #include "support/TestSupport.h"
@@ -367,6 +368,8 @@ void KeysTest::playsAndReadsADealWithTheKeyboardAlone() {
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(keyboard, column);
     QVERIFY(board.tmrShowPairCard.isActive());
+    QVERIFY(platform::LastAnnouncement(board.picZorvane)
+                .endsWith(QStringLiteral(" All columns are empty; the cards are being read.")));
     QCOMPARE(board.picZorvane->accessibleDescription(),
              QStringLiteral("Waste: being read. Columns: empty, empty, empty, empty, empty. "
                             "Stock: empty."));
@@ -386,6 +389,9 @@ void KeysTest::playsAndReadsADealWithTheKeyboardAlone() {
     QCOMPARE(lines[3], QStringLiteral("Woman outside is water"));       // the Queens
     // The omen label reads its lines, without the break that ends the last.
     QCOMPARE(accessibleName(board.lblRemark), lines.mid(2).join('\n'));
+    // A screen reader speaks the omens once the reading ends.
+    QCOMPARE(platform::LastAnnouncement(board.picZorvane),
+             QStringLiteral("The reading: ") + lines.mid(2).join(QStringLiteral(". ")) + '.');
 }
 
 // Tab takes the focus to the buttons, where the digits do nothing, and the access keys work

@@ -6,10 +6,11 @@ cd "$(dirname "$0")/.."
 # The install and package tests run the validators a desktop and Debian apply, and cpack; the
 # manual test checks every page with xmllint; the screen-reader test runs the game on a private
 # X server with a window manager, a session bus and the accessibility bus, and drives it with
-# pyatspi and xdotool, and waits for every process it started (pgrep); the Wayland test runs a
-# headless compositor.
+# pyatspi and xdotool, and waits for every process it started (pgrep); the screen-reader test
+# also runs Debian's Orca (installed without its recommendations; the speech server it depends
+# on is kept out of its reach); the Wayland test runs a headless compositor.
 bash tools/setup-debian.sh desktop-file-utils appstream man-db dpkg-dev file libxml2-utils \
-    xvfb openbox dbus at-spi2-core python3-pyatspi xdotool procps weston
+    xvfb openbox dbus at-spi2-core python3-pyatspi xdotool procps weston orca
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -303,5 +303,40 @@
         <extracomment>Between the top cards of the columns in the list after &quot;Columns:&quot;; Chinese and Japanese lists take &quot;、&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>%1 from the stock; the stock is empty.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card.</extracomment>
+        <translation>%1 vom Talon; der Talon ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 from the stock; %2 left.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card, %2 the cards left (&quot;25 cards&quot;).</extracomment>
+        <translation>%1 vom Talon; noch %2.</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; the column is empty.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
+        <translation>%1 aus Spalte %2; die Spalte ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; %3 turned up.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
+        <translation>%1 aus Spalte %2; aufgedeckt: %3.</translation>
+    </message>
+    <message>
+        <source>All columns are empty; the cards are being read.</source>
+        <extracomment>Said when the last column card went onto the waste and the reading begins.</extracomment>
+        <translation>Alle Spalten sind leer; die Karten werden gedeutet.</translation>
+    </message>
+    <message>
+        <source>New deal.</source>
+        <extracomment>Said before the new position when the cards are dealt anew.</extracomment>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>The reading: %1</source>
+        <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
+        <translation>Die Deutung: %1</translation>
+    </message>
 </context>
 </TS>

@@ -304,5 +304,40 @@
         <extracomment>Between the top cards of the columns in the list after &quot;Columns:&quot;; Chinese and Japanese lists take &quot;、&quot;.</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>%1 from the stock; the stock is empty.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card.</extracomment>
+        <translation>%1 из колоды; колода пуста.</translation>
+    </message>
+    <message>
+        <source>%1 from the stock; %2 left.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card, %2 the cards left (&quot;25 cards&quot;).</extracomment>
+        <translation>%1 из колоды; в колоде: %2.</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; the column is empty.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
+        <translation>%1 из столбца %2; столбец пуст.</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; %3 turned up.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
+        <translation>%1 из столбца %2; открыта: %3.</translation>
+    </message>
+    <message>
+        <source>All columns are empty; the cards are being read.</source>
+        <extracomment>Said when the last column card went onto the waste and the reading begins.</extracomment>
+        <translation>Все столбцы пусты; идёт толкование карт.</translation>
+    </message>
+    <message>
+        <source>New deal.</source>
+        <extracomment>Said before the new position when the cards are dealt anew.</extracomment>
+        <translation>Новый расклад.</translation>
+    </message>
+    <message>
+        <source>The reading: %1</source>
+        <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
+        <translation>Толкование: %1</translation>
+    </message>
 </context>
 </TS>

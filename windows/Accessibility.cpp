@@ -1,19 +1,32 @@
 #include "Accessibility.h"
 
+#include "platform/Speech.h"
+
 #include <QAccessibleWidget>
 #include <QWidget>
 
 namespace {
 
 // A picture box is a picture; one that takes the keyboard focus is a drawing the player acts
-// on. Decided when asked: a screen reader may ask before the box's focus policy is set.
-class PictureBoxAccessible : public QAccessibleWidget {
+// on, and what the moves on it change is announced. Decided when asked: a screen reader may
+// ask before the box's focus policy is set.
+class PictureBoxAccessible : public QAccessibleWidget, public platform::AnnouncementText {
 public:
-    explicit PictureBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+    explicit PictureBoxAccessible(QWidget* box)
+        : QAccessibleWidget(box, QAccessible::Graphic), platform::AnnouncementText(box) {}
 
     QAccessible::Role role() const override {
         return widget()->focusPolicy() == Qt::NoFocus ? QAccessible::Graphic : QAccessible::Canvas;
     }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && platform::AnnouncesThroughText() &&
+            role() == QAccessible::Canvas)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    using QAccessibleWidget::text;
 };
 
 // A control that reaches beyond its window: only the part the window shows is on the screen.

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Inside a private session bus: the accessibility bus, the window manager and the game, then
-# the client. Every process started here is ended here.
-# Usage: session.sh GAME PYTHON CLIENT
+# Inside a private session bus: the accessibility bus, the window manager, the screen reader
+# when asked for, and the game, then the client. Every process started here is ended here.
+# Usage: session.sh GAME PYTHON CLIENT [SPEECH_LOG]
+#   With SPEECH_LOG, Orca runs before the game starts, as a blind player's desktop has it,
+#   and logs what it speaks there; the client is given the log.
 set -uo pipefail
-game=$1 python=$2 client=$3
+game=$1 python=$2 client=$3 speech_log=${4-}
 
 started=()
 cleanup() {
@@ -30,13 +32,39 @@ for _ in 1 2 3; do
     wm_ready && break
 done
 wm_ready || { echo "FAIL: the window manager did not start" >&2; exit 1; }
-# Qt turns its bridge on when a screen reader is running; here the client is one.
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" &
+client_seconds=40
+if [[ -n $speech_log ]]; then
+    # Orca speaks into its debug log alone. Debian's speech server is kept out of its reach:
+    # without a sound device it would stall Orca after the first sentence. Orca writes the
+    # log line by line only to a terminal, so it is given one, which script copies to the log.
+    orca=(env SPEECHD_ADDRESS="unix_socket:$HOME/no-speech-server"
+        SPEECHD_CMD="$HOME/no-speech-server" orca --user-prefs "$HOME/orca" --debug-file /dev/tty)
+    script --quiet --flush --command "${orca[*]@Q}" "$speech_log" </dev/null >/dev/null 2>&1 &
+    orca=$!
+    started+=("$orca")
+    # Its first words ("Screen reader on.") say it is listening.
+    orca_listening() { grep -q "SPEECH OUTPUT" "$speech_log" 2>/dev/null; }
+    for _ in $(seq 200); do
+        orca_listening || ! kill -0 "$orca" 2>/dev/null && break
+        sleep 0.1
+    done
+    orca_listening || {
+        echo "FAIL: Orca did not start; it said:" >&2
+        tail -n 20 "$speech_log" >&2
+        exit 1
+    }
+    # Qt turns its bridge on by itself for a running screen reader.
+    QT_QPA_PLATFORM=xcb "$game" &
+    client_seconds=420 # deals are played to a reading, which takes half a minute or more
+else
+    # Qt turns its bridge on when a screen reader is running; here the client is one.
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" &
+fi
 game_pid=$!
 started+=("$game_pid")
 
 # Every wait of the client is bounded; this bounds the client as a whole.
-timeout 40 "$python" "$client"
+timeout "$client_seconds" "$python" "$client" "$speech_log"
 status=$?
 # The client closes the game's window; the game must end by itself, and cleanly.
 if ((status == 0)); then

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Starts the real game as a desktop would, on a private X server with a window manager, a
 # session bus and the accessibility bus, and lets a screen-reader client check what it is told
-# and that the keys play on the board after a mouse click on a button.
-# Usage: tst_a11y.sh GAME PYTHON
+# and that the keys play on the board after a mouse click on a button. With --orca, Debian's
+# screen reader runs too and the client checks what it speaks.
+# Usage: tst_a11y.sh GAME PYTHON [--orca]
 set -euo pipefail
-game=$1 python=$2
+game=$1 python=$2 with_orca=${3-}
 here=$(dirname "$0")
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in Xvfb openbox dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
+tools=(Xvfb openbox dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher)
+client=$here/check_board.py
+if [[ $with_orca == --orca ]]; then
+    tools+=(orca)
+    client=$here/hear_board.py
+fi
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || fail "$tool is missing (tools/test.sh installs it)"
 done
 
@@ -29,10 +36,13 @@ read -r -t 10 display <"$work/display" || fail "Xvfb did not start"
 # Nothing of the player's own: a fresh runtime folder and settings. The session runs in a
 # session of processes of its own, so that what the buses start for it can be waited for.
 mkdir -m 700 "$work/runtime" "$work/config"
-env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS \
+# The game and Orca speak English here: the client reads their words.
+speech_log=
+[[ $with_orca == --orca ]] && speech_log=$work/speech.log
+env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS -u LANGUAGE \
     DISPLAY=":$display" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
-    HOME="$work" \
-    setsid dbus-run-session -- bash "$here/session.sh" "$game" "$python" "$here/check_board.py" &
+    XDG_DATA_HOME="$work/data" HOME="$work" LC_ALL=C.UTF-8 \
+    setsid dbus-run-session -- bash "$here/session.sh" "$game" "$python" "$client" $speech_log &
 session=$!
 status=0
 wait "$session" || status=$?
