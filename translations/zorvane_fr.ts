@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>1 card</source>
-        <extracomment>The number of cards in the stock (after &quot;Stock:&quot;).</extracomment>
+        <extracomment>The number of cards in the stock (after &quot;Stock:&quot;), or left in it after a stock card was turned.</extracomment>
         <translation>1 carte</translation>
     </message>
     <message numerus="yes">

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>1 card</source>
-        <extracomment>The number of cards in the stock (after &quot;Stock:&quot;).</extracomment>
+        <extracomment>The number of cards in the stock (after &quot;Stock:&quot;), or left in it after a stock card was turned.</extracomment>
         <translation>1 枚</translation>
     </message>
     <message numerus="yes">
@@ -301,6 +301,41 @@
         <comment>between the columns</comment>
         <extracomment>Between the top cards of the columns in the list after &quot;Columns:&quot;; Chinese and Japanese lists take &quot;、&quot;.</extracomment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 from the stock; the stock is empty.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card.</extracomment>
+        <translation>山札から%1。山札はなくなりました。</translation>
+    </message>
+    <message>
+        <source>%1 from the stock; %2 left.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card, %2 the cards left (&quot;25 cards&quot;).</extracomment>
+        <translation>山札から%1。残り %2。</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; the column is empty.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
+        <translation>%2 列目から%1。この列は空になりました。</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; %3 turned up.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
+        <translation>%2 列目から%1。%3が表になりました。</translation>
+    </message>
+    <message>
+        <source>All columns are empty; the cards are being read.</source>
+        <extracomment>Said when the last column card went onto the waste and the reading begins.</extracomment>
+        <translation>すべての列が空になりました。札を読み解きます。</translation>
+    </message>
+    <message>
+        <source>New deal.</source>
+        <extracomment>Said before the new position when the cards are dealt anew.</extracomment>
+        <translation>配り直しました。</translation>
+    </message>
+    <message>
+        <source>The reading: %1</source>
+        <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
+        <translation>占いの結果：%1</translation>
     </message>
 </context>
 </TS>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>1 card</source>
-        <extracomment>The number of cards in the stock (after &quot;Stock:&quot;).</extracomment>
+        <extracomment>The number of cards in the stock (after &quot;Stock:&quot;), or left in it after a stock card was turned.</extracomment>
         <translation>1장</translation>
     </message>
     <message numerus="yes">
@@ -301,6 +301,41 @@
         <comment>between the columns</comment>
         <extracomment>Between the top cards of the columns in the list after &quot;Columns:&quot;; Chinese and Japanese lists take &quot;、&quot;.</extracomment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 from the stock; the stock is empty.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card.</extracomment>
+        <translation>남은 카드에서 %1, 이제 남은 카드가 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 from the stock; %2 left.</source>
+        <extracomment>After a stock card was turned onto the waste: %1 the card, %2 the cards left (&quot;25 cards&quot;).</extracomment>
+        <translation>남은 카드에서 %1, %2 남음.</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; the column is empty.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
+        <translation>%2열에서 %1, 이 열은 비었습니다.</translation>
+    </message>
+    <message>
+        <source>%1 from column %2; %3 turned up.</source>
+        <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
+        <translation>%2열에서 %1, 뒤집힌 카드: %3.</translation>
+    </message>
+    <message>
+        <source>All columns are empty; the cards are being read.</source>
+        <extracomment>Said when the last column card went onto the waste and the reading begins.</extracomment>
+        <translation>모든 열이 비었습니다. 카드를 읽습니다.</translation>
+    </message>
+    <message>
+        <source>New deal.</source>
+        <extracomment>Said before the new position when the cards are dealt anew.</extracomment>
+        <translation>카드를 새로 돌립니다.</translation>
+    </message>
+    <message>
+        <source>The reading: %1</source>
+        <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
+        <translation>점괘: %1</translation>
     </message>
 </context>
 </TS>
