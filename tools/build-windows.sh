@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds the game for 64-bit Windows on Debian 12 or 13: installs what is missing, builds a
 # static Qt once from Debian's own source package into a cache outside the checkout, then builds
-# one self-contained zorvane.exe, the setup program and the portable zip into build-windows/.
+# one self-contained zorvane.exe, its tests, the setup program and the portable zip into
+# build-windows/.
 #
 #   bash tools/build-windows.sh [--qt-only]
 #
@@ -15,7 +16,7 @@ qt_only=false
 for argument in "$@"; do
     case "$argument" in
         --qt-only) qt_only=true ;;
-        -h|--help) sed -n '2,9s/^# \{0,1\}//p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,/^set /s/^# \{0,1\}//p' "$0"; exit 0 ;;
         *) echo "Unknown option: $argument" >&2; exit 2 ;;
     esac
 done
@@ -105,7 +106,42 @@ build_static_qt() {
     echo "$prefix"
 }
 
+# Cross-builds the game and its tests; the build runs the sheet converter and the icon tool
+# under Wine, in a prefix of the cache's own.
+build_game() {
+    export ZORVANE_WINDOWS_QT=$1
+    export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --parallel "$jobs"
+}
+
+# What the player gets: the program, the manual and the licences, as a setup program and as a
+# zip to run from any folder.
+package_game() {
+    local build=$source_dir/build-windows version stage
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    stage=$build/package/Zorvane-$version
+    rm -rf "$build/package" && mkdir -p "$stage/manual"
+    cp "$build/zorvane.exe" "$stage/"
+    cp "$build"/manual/* "$stage/manual/"
+    cp LICENSE "$stage/LICENSE.txt"
+    cp dist/copyright "$stage/COPYRIGHT.txt"
+    cp assets/ATTRIBUTION "$stage/ATTRIBUTION.txt"
+    cp dist/windows/THIRD-PARTY.txt "$stage/"
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/dist/zorvane.ico" \
+        -DOUTFILE="$build/Zorvane-$version-setup.exe" dist/windows/installer.nsi
+    rm -f "$build/Zorvane-$version-windows.zip"
+    (cd "$build/package" && zip -qr -X "$build/Zorvane-$version-windows.zip" "Zorvane-$version")
+}
+
 install_missing_packages
+started=$SECONDS
 qt_prefix=$(build_static_qt)
 echo "Static Qt: $qt_prefix"
 $qt_only && exit 0
+build_game "$qt_prefix"
+package_game
+echo "== Built in $((SECONDS - started)) s:"
+ls -l build-windows/zorvane.exe build-windows/Zorvane-*-setup.exe build-windows/Zorvane-*-windows.zip |
+    awk '{ print "   " $5 " bytes  " $NF }'
