@@ -32,3 +32,19 @@ configure_file(${windows_dist}/zorvane.rc.in ${generated}/zorvane.rc @ONLY)
 set_source_files_properties(${generated}/zorvane.rc PROPERTIES
     OBJECT_DEPENDS "${ZORVANE_ICON};${ZORVANE_MANIFEST}")
 target_sources(zorvane PRIVATE app/ParentConsole_windows.cpp ${generated}/zorvane.rc)
+
+# Qt's own texts (a message box's button, --help's headings) come with Debian's Qt on Linux; on
+# Windows they are built in, from the same Qt version's translations, for every language the
+# game speaks and Qt has them for.
+set(qt_translations)
+foreach(language IN LISTS ZORVANE_LANGUAGES)
+    set(file /usr/share/qt6/translations/qtbase_${language}.qm)
+    if(EXISTS ${file})
+        list(APPEND qt_translations ${file})
+    endif()
+endforeach()
+qt_add_resources(zorvane_core qt_translations
+    PREFIX /i18n
+    BASE /usr/share/qt6/translations
+    FILES ${qt_translations}
+)
