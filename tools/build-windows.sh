@@ -33,12 +33,14 @@ install_missing_packages() {
 }
 
 # What Qt is built with; any change here gives a fresh cache folder. Features the game does not
-# use are left out to keep the program small; Debian's source lacks the tablet library.
+# use are left out to keep the program small; Debian's source lacks the tablet library. Direct2D
+# stays: without it Qt 6.4's Windows plugin cannot link (it needs the DirectWrite font database,
+# which the build leaves out along with Direct2D).
 qt_options=(
     -static -release -optimize-size
     -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
     -qt-host-path /usr
-    -no-opengl -no-feature-direct2d
+    -no-opengl
     -no-feature-sql -no-feature-network -no-feature-dbus -no-feature-printsupport
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
     -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
