@@ -14,7 +14,7 @@ source_dir=$PWD
 started=$SECONDS
 bash tools/build-windows.sh
 build_seconds=$((SECONDS - started))
-bash tools/setup-debian.sh xvfb xauth openbox x11-apps xdotool
+bash tools/setup-debian.sh xvfb xauth openbox x11-apps xdotool python3
 
 build=$source_dir/build-windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

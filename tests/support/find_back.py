@@ -21,13 +21,24 @@ def read_xwd(path):
     header_size, _, _, depth, width, height = header[:6]
     byte_order, bits_per_pixel, bytes_per_line, ncolors = (
         header[7], header[11], header[12], header[19])
-    if depth != 24 or bits_per_pixel != 32 or byte_order != 0:
+    if depth != 24 or bits_per_pixel not in (24, 32) or byte_order != 0:
         sys.exit(f"find_back: unexpected screenshot format (depth {depth}, "
                  f"{bits_per_pixel} bits, byte order {byte_order})")
     pixels = data[header_size + 12 * ncolors:]
-    rows = [opaque(pixels[y * bytes_per_line:y * bytes_per_line + 4 * width])
+    step = bits_per_pixel // 8
+    rows = [widened(pixels[y * bytes_per_line:y * bytes_per_line + step * width], step)
             for y in range(height)]
     return width, height, rows
+
+
+def widened(row, step):
+    """The row as 4 bytes a pixel, blue, green, red, 0, from 3 or 4 bytes a pixel."""
+    if step == 4:
+        return opaque(row)
+    pixels = bytearray(len(row) // 3 * 4)
+    for channel in range(3):
+        pixels[channel::4] = row[channel::3]
+    return bytes(pixels)
 
 
 def opaque(row):
