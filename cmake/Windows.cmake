@@ -2,7 +2,9 @@
 # console window, with the game's icon and a version resource. The manual lies in manual/
 # beside it, where the installer and the zip put it too.
 set_target_properties(zorvane PROPERTIES WIN32_EXECUTABLE ON)
-target_compile_definitions(zorvane_core PRIVATE ZORVANE_MANUAL_FROM_PROGRAM="manual")
+set(ZORVANE_MANUAL_FROM_PROGRAM manual)
+target_compile_definitions(zorvane_core PRIVATE
+    ZORVANE_MANUAL_FROM_PROGRAM="${ZORVANE_MANUAL_FROM_PROGRAM}")
 
 set(windows_dist ${PROJECT_SOURCE_DIR}/dist/windows)
 set(generated ${PROJECT_BINARY_DIR}/dist)

@@ -27,9 +27,10 @@ toolchain=$source_dir/cmake/mingw-w64-x86_64.cmake
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -dumpmachine)
 
 install_missing_packages() {
-    # Wine runs the build-time sheet converter; NSIS makes the setup program.
+    # Wine runs the build-time sheet converter and icon tool, Python packs the icon, NSIS makes
+    # the setup program.
     bash tools/setup-debian.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev \
-        ninja-build nsis wine wine64 zip
+        ninja-build nsis wine wine64 zip python3
 }
 
 # What Qt is built with; any change here gives a fresh cache folder. Features the game does not

@@ -81,13 +81,15 @@ check "an entry in Apps & features" \
 # Starts the installed game, waits for its window and prints the window's id.
 start_game() {
     (cd "$install_dir" && exec wine zorvane.exe >/dev/null 2>&1) &
-    game=$!
     xdotool search --sync --onlyvisible --name "^Zorvane 1\.2\$" | head -n1
 }
+# Closes the game as a player would, and waits until its window is gone.
 stop_game() {
     xdotool key --window "$1" alt+F4 2>/dev/null || true
-    wait "$game" 2>/dev/null || true
-    wineserver -w
+    for _ in $(seq 40); do
+        xdotool search --onlyvisible --name "^Zorvane 1\.2\$" >/dev/null || return 0
+        sleep 0.5
+    done
 }
 # Whether the screen shows the back whole, within a few seconds.
 shows_back() {
