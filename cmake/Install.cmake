@@ -1,7 +1,6 @@
-# Installing the game as a desktop application, and packaging it for Debian.
+# Installing the game as a Linux desktop application, and packaging it for Debian.
 include(GNUInstallDirs)
 
-set(ZORVANE_APP_ID "example.zorvane.Zorvane")
 # The FHS and Debian keep games in games/ (/usr/games, /usr/local/games), which Debian's
 # default PATH for users includes; packagers elsewhere may choose bin.
 set(ZORVANE_INSTALL_GAMESDIR "games" CACHE STRING
@@ -11,7 +10,6 @@ set(ZORVANE_ICON_SIZES 32 48 64 128 256)
 set(dist ${PROJECT_SOURCE_DIR}/dist)
 set(generated ${PROJECT_BINARY_DIR}/dist)
 
-target_compile_definitions(zorvane PRIVATE ZORVANE_APP_ID="${ZORVANE_APP_ID}")
 install(TARGETS zorvane RUNTIME DESTINATION ${ZORVANE_INSTALL_GAMESDIR})
 install(FILES ${dist}/${ZORVANE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -32,30 +30,13 @@ install(FILES ${generated}/zorvane.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6
 install(FILES ${dist}/copyright ${PROJECT_SOURCE_DIR}/assets/ATTRIBUTION
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# The player's manual: every language's page (index.html, index.<lang>.html) and the stylesheet
-# they share. It is data the game opens, not documentation, so it goes where data goes; the
-# game finds it from its own folder, by this path.
-file(GLOB ZORVANE_MANUAL_FILES CONFIGURE_DEPENDS ${dist}/manual/*.html ${dist}/manual/*.css)
+# The manual is data the game opens, not documentation, so it goes where data goes; the game
+# finds it from its own folder, by this path.
 set(ZORVANE_MANUAL_DIR ${CMAKE_INSTALL_DATADIR}/zorvane/manual)
 install(FILES ${ZORVANE_MANUAL_FILES} DESTINATION ${ZORVANE_MANUAL_DIR})
-file(RELATIVE_PATH manual_from_program /${ZORVANE_INSTALL_GAMESDIR} /${ZORVANE_MANUAL_DIR})
+file(RELATIVE_PATH ZORVANE_MANUAL_FROM_PROGRAM /${ZORVANE_INSTALL_GAMESDIR} /${ZORVANE_MANUAL_DIR})
 target_compile_definitions(zorvane_core PRIVATE
-    ZORVANE_MANUAL_FROM_PROGRAM="${manual_from_program}")
-
-# In the build tree a copy of the manual lies in manual/ inside each folder of programs that
-# open it: the game's (the build folder) and the tests'.
-function(zorvane_copy_manual target folder)
-    set(copies)
-    foreach(file IN LISTS ZORVANE_MANUAL_FILES)
-        get_filename_component(name ${file} NAME)
-        add_custom_command(OUTPUT ${folder}/manual/${name}
-            COMMAND ${CMAKE_COMMAND} -E copy ${file} ${folder}/manual/${name}
-            DEPENDS ${file} VERBATIM)
-        list(APPEND copies ${folder}/manual/${name})
-    endforeach()
-    add_custom_target(${target} ALL DEPENDS ${copies})
-endfunction()
-zorvane_copy_manual(zorvane_manual ${PROJECT_BINARY_DIR})
+    ZORVANE_MANUAL_FROM_PROGRAM="${ZORVANE_MANUAL_FROM_PROGRAM}")
 
 # The theme's bitmap sizes are enlarged from the 32-pixel emblem; the SVG serves every
 # other size.

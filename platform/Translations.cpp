@@ -34,10 +34,15 @@ QString installTranslations(const QStringList& languages) {
                        kGameTranslations))
             continue;
         QCoreApplication::installTranslator(&game);
-        // Qt's strings (the message box's button, --help's headings) where Debian installed them.
-        if (qt.load(QLocale(game.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qt);
+        // Qt's strings (the message box's button, --help's headings) where Debian installed
+        // them, else where the Windows build puts them among the program's resources.
+        for (const QString& folder :
+             {QLibraryInfo::path(QLibraryInfo::TranslationsPath), kGameTranslations})
+            if (qt.load(QLocale(game.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        folder)) {
+                QCoreApplication::installTranslator(&qt);
+                break;
+            }
         return game.language();
     }
     return {};

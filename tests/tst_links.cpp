@@ -189,7 +189,8 @@ void LinksTest::helpFindsTheManualFromTheProgramFolder_data() {
     QTest::addColumn<QStringList>("pages"); // under a prefix whose program folder is games/
     QTest::addColumn<QStringList>("languages");
     QTest::addColumn<QString>("opens"); // a page, or empty for the home page
-    const QString installed = QStringLiteral("share/zorvane/manual/");
+    const QString installed =
+        QDir::cleanPath(QStringLiteral("games/" ZORVANE_MANUAL_FROM_PROGRAM)) + QLatin1Char('/');
     const QString built = QStringLiteral("games/manual/");
     const QStringList both = {installed + "index.html", built + "index.html"};
     const QStringList translated = {installed + "index.html", installed + "index.de.html",

@@ -4,7 +4,6 @@
 #include "support/PixelTruth.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -17,14 +16,10 @@ class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
     void roundTripAndMissingKey();
-    void storedInTheUsersConfigFile();
     void backIndexFromText_data();
     void backIndexFromText();
-    void badSavedValuesStartWithBackZero_data();
-    void badSavedValuesStartWithBackZero();
     void newBackStepsAndSaves_data();
     void newBackStepsAndSaves();
-    void unwritableSettingsKeepTheNewBack();
     void firstBoardShowsTheSavedBack();
 };
 
@@ -37,13 +32,6 @@ void SettingsTest::roundTripAndMissingKey() {
         QCOMPARE(eNew::GetRegValue(kKey, kName), text);
     }
     QCOMPARE(eNew::GetRegValue(kKey, QStringLiteral("Other")), QString());
-}
-
-void SettingsTest::storedInTheUsersConfigFile() {
-    testing::ConfigHome config;
-    eNew::SetRegValue(kKey, kName, QStringLiteral("4"));
-    QCOMPARE(eNew::SettingsLocation(kKey), config.settingsFile());
-    QVERIFY(config.readSettingsFile().contains("Card_Back=4"));
 }
 
 void SettingsTest::backIndexFromText_data() {
@@ -67,27 +55,6 @@ void SettingsTest::backIndexFromText() {
     QFETCH(QString, text);
     QFETCH(float, back);
     QCOMPARE(BackIndexFromText(text), back);
-}
-
-void SettingsTest::badSavedValuesStartWithBackZero_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::newRow("no value") << QByteArray("[General]\nOther=1\n");
-    QTest::newRow("empty value") << QByteArray("[General]\nCard_Back=\n");
-    QTest::newRow("out of range") << QByteArray("[General]\nCard_Back=9\n");
-    QTest::newRow("a list") << QByteArray("[General]\nCard_Back=1, 2\n");
-    QTest::newRow("binary junk") << QByteArray("\x00\xff\x01[[[=\n\x80\x81", 9);
-    QTest::newRow("empty file") << QByteArray();
-}
-
-void SettingsTest::badSavedValuesStartWithBackZero() {
-    QFETCH(QByteArray, file);
-    testing::ConfigHome config;
-    config.writeSettingsFile(file);
-    eCard::sgBackIndex = 4;
-    ocxZorvane board;
-    QCOMPARE(eCard::sgBackIndex, 0.0f);
-    board.cmdChange->click();
-    QCOMPARE(eNew::GetRegValue(kKey, kName), QStringLiteral("1"));
 }
 
 void SettingsTest::newBackStepsAndSaves_data() {
@@ -116,20 +83,6 @@ void SettingsTest::newBackStepsAndSaves() {
     VERIFY_BACK(board.picZorvane->hDC(), 250, 150, next.toInt(), board.picBack.hDC());
     QVERIFY(board.cmdChange->isEnabled());
     QVERIFY(board.cmdNew->isEnabled());
-}
-
-void SettingsTest::unwritableSettingsKeepTheNewBack() {
-    testing::ConfigHome config;
-    // A plain file where the settings folder should be: nothing can be written, even by root.
-    QFile blocker(config.path() + "/Zorvane");
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    ocxZorvane board;
-    board.cmdChange->click();
-    board.cmdChange->click();
-    QCOMPARE(eCard::sgBackIndex, 2.0f);
-    VERIFY_BACK(board.picZorvane->hDC(), 250, 150, 2, board.picBack.hDC());
-    QCOMPARE(eNew::GetRegValue(kKey, kName), QString());
 }
 
 void SettingsTest::firstBoardShowsTheSavedBack() {

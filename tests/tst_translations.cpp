@@ -179,8 +179,10 @@ private slots:
     void gameSpeaksTheLanguage();
     void textsFitTheirBoxes_data();
     void textsFitTheirBoxes();
+#ifdef ZORVANE_LOCALE_FROM_ENVIRONMENT
     void programFollowsTheLocale_data();
     void programFollowsTheLocale();
+#endif
 };
 
 void TranslationsTest::cleanup() {
@@ -339,6 +341,9 @@ void TranslationsTest::textsFitTheirBoxes() {
     QVERIFY(about.lblNote->geometry().right() < about.lblWebPage->x());
 }
 
+// LANG, LANGUAGE and LC_ALL choose the language where the desktop sets them; Windows takes its
+// display language instead.
+#ifdef ZORVANE_LOCALE_FROM_ENVIRONMENT
 void TranslationsTest::programFollowsTheLocale_data() {
     QTest::addColumn<QStringList>("environment");
     QTest::addColumn<QString>("language");
@@ -377,6 +382,7 @@ void TranslationsTest::programFollowsTheLocale() {
     const QString out = QString::fromUtf8(game.readAllStandardOutput());
     QVERIFY2(out.contains(description), qPrintable(out));
 }
+#endif
 
 QTEST_MAIN(TranslationsTest)
 #include "tst_translations.moc"

@@ -21,7 +21,10 @@ public:
     ScriptedRandom& operator=(const ScriptedRandom&) = delete;
 };
 
-// Points XDG_CONFIG_HOME at a fresh empty folder while it lives.
+// A fresh, empty home for the game's setting while it lives. Elsewhere it points
+// XDG_CONFIG_HOME at a new folder. On Windows it removes the game's key from every place the
+// game reads it, when it starts and when it ends: run the suite in a throwaway account or Wine
+// prefix.
 class ConfigHome {
 public:
     ConfigHome();
@@ -29,8 +32,8 @@ public:
     ConfigHome(const ConfigHome&) = delete;
     ConfigHome& operator=(const ConfigHome&) = delete;
 
+    // The folder, the file that holds the card back, and its content, where it is a file.
     QString path() const { return dir_.path(); }
-    // The file that holds the card back.
     QString settingsFile() const;
     void writeSettingsFile(const QByteArray& content) const;
     QByteArray readSettingsFile() const;

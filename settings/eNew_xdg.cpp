@@ -8,27 +8,17 @@ namespace {
 
 const QString kSoftwarePrefix = QStringLiteral("Software\\");
 
-#ifdef Q_OS_WIN
-QSettings openKey(const QString& sKey) {
-    return QSettings(QStringLiteral("HKEY_LOCAL_MACHINE\\") + sKey, QSettings::NativeFormat);
-}
-#else
 QSettings openKey(const QString& sKey) {
     return QSettings(SettingsLocation(sKey), QSettings::IniFormat);
 }
-#endif
 
 } // namespace
 
 QString SettingsLocation(const QString& sKey) {
-#ifdef Q_OS_WIN
-    return QStringLiteral("HKEY_LOCAL_MACHINE\\") + sKey;
-#else
     QString relative = sKey.startsWith(kSoftwarePrefix) ? sKey.mid(kSoftwarePrefix.size()) : sKey;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QLatin1Char('/') + relative + QStringLiteral(".conf");
-#endif
 }
 
 QString GetRegValue(const QString& sKey, const QString& sName) {

@@ -1,0 +1,69 @@
+// The setting in its file, on systems that keep it in one.
+#include "board/ocxZorvane.h"
+#include "cards/eCard.h"
+#include "settings/eNew.h"
+#include "support/PixelTruth.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+const QString kKey = QStringLiteral("Software\\Zorvane\\PokerSetting");
+const QString kName = QStringLiteral("Card_Back");
+} // namespace
+
+class SettingsFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void storedInTheUsersConfigFile();
+    void badSavedValuesStartWithBackZero_data();
+    void badSavedValuesStartWithBackZero();
+    void unwritableSettingsKeepTheNewBack();
+};
+
+void SettingsFileTest::storedInTheUsersConfigFile() {
+    testing::ConfigHome config;
+    eNew::SetRegValue(kKey, kName, QStringLiteral("4"));
+    QCOMPARE(eNew::SettingsLocation(kKey), config.settingsFile());
+    QVERIFY(config.readSettingsFile().contains("Card_Back=4"));
+}
+
+void SettingsFileTest::badSavedValuesStartWithBackZero_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("no value") << QByteArray("[General]\nOther=1\n");
+    QTest::newRow("empty value") << QByteArray("[General]\nCard_Back=\n");
+    QTest::newRow("out of range") << QByteArray("[General]\nCard_Back=9\n");
+    QTest::newRow("a list") << QByteArray("[General]\nCard_Back=1, 2\n");
+    QTest::newRow("binary junk") << QByteArray("\x00\xff\x01[[[=\n\x80\x81", 9);
+    QTest::newRow("empty file") << QByteArray();
+}
+
+void SettingsFileTest::badSavedValuesStartWithBackZero() {
+    QFETCH(QByteArray, file);
+    testing::ConfigHome config;
+    config.writeSettingsFile(file);
+    eCard::sgBackIndex = 4;
+    ocxZorvane board;
+    QCOMPARE(eCard::sgBackIndex, 0.0f);
+    board.cmdChange->click();
+    QCOMPARE(eNew::GetRegValue(kKey, kName), QStringLiteral("1"));
+}
+
+void SettingsFileTest::unwritableSettingsKeepTheNewBack() {
+    testing::ConfigHome config;
+    // A plain file where the settings folder should be: nothing can be written, even by root.
+    QFile blocker(config.path() + "/Zorvane");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ocxZorvane board;
+    board.cmdChange->click();
+    board.cmdChange->click();
+    QCOMPARE(eCard::sgBackIndex, 2.0f);
+    VERIFY_BACK(board.picZorvane->hDC(), 250, 150, 2, board.picBack.hDC());
+    QCOMPARE(eNew::GetRegValue(kKey, kName), QString());
+}
+
+QTEST_MAIN(SettingsFileTest)
+#include "tst_settings_file.moc"
