@@ -177,7 +177,6 @@ def main(speech_log):
     if words(said.group(0)) != words(fresh(board).description):
         raise Failure(f"'where am I' said {said.group(0)!r}, the board shows "
                       f"{fresh(board).description!r}")
-    xdotool("key", "alt+F4")
     print("Orca spoke every move, a blocked deal's message and a reading's omens")
 
 

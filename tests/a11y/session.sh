@@ -66,6 +66,17 @@ started+=("$game_pid")
 # Every wait of the client is bounded; this bounds the client as a whole.
 timeout "$client_seconds" "$python" "$client" "$speech_log"
 status=$?
+# With Orca, Qt hands every key to it first; keys still waiting for its answer when the game
+# ends are never freed (Qt's own leak), so Orca ends before the window is closed.
+if ((status == 0)) && [[ -n $speech_log ]]; then
+    kill "$orca"
+    for _ in $(seq 100); do
+        pgrep -s 0 -x orca >/dev/null || break
+        sleep 0.1
+    done
+    sleep 1 # Qt hears that no one listens to keys any more
+    xdotool key alt+F4
+fi
 # The client closes the game's window; the game must end by itself, and cleanly.
 if ((status == 0)); then
     for _ in $(seq 150); do
