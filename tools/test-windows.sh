@@ -26,18 +26,19 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    kill "${window_manager:-}" "$xvfb" 2>/dev/null || true
+    timeout 30 wineserver -k 2>/dev/null || true
+    kill $(jobs -p) 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-until [[ -s $work/display ]]; do sleep 0.1; done
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 openbox >/dev/null 2>&1 &
 window_manager=$!
-wineboot --init >/dev/null 2>&1
-wineserver -w
+# Every wait below is bounded: what does not come counts as a failure and the run goes on.
+timeout 300 wineboot --init >/dev/null 2>&1 || true
+timeout 120 wineserver -w || true
 
 passed=0
 failed=0
@@ -60,17 +61,17 @@ failed=$((failed + ${suite_failed:-1}))
 
 echo "== The setup program, the installed game and the uninstaller"
 # Windows paths of the player's folders, as Unix paths.
-unix_path() { winepath -u "$(wine cmd /c echo "$1" 2>/dev/null | tr -d '\r')"; }
+unix_path() { timeout 60 winepath -u "$(timeout 60 wine cmd /c echo "$1" 2>/dev/null | tr -d '\r')"; }
 install_dir=$(unix_path '%LOCALAPPDATA%')/Programs/Zorvane
 start_menu=$(unix_path '%APPDATA%')/Microsoft/Windows/Start\ Menu/Programs
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorvane'
 settings_key='HKCU\Software\Zorvane\PokerSetting'
 registry_value() { # registry_value KEY NAME: the data, or nothing
-    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
+    timeout 60 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
 }
 
-wine "$build/Zorvane-$version-setup.exe" /S
-wineserver -w
+check "the setup program installs silently" timeout 300 wine "$build/Zorvane-$version-setup.exe" /S
+timeout 120 wineserver -w || true
 check "installed per user: the program and the manual" \
     test -f "$install_dir/zorvane.exe" -a -f "$install_dir/manual/index.html"
 check "installed: the licences" test -f "$install_dir/LICENSE.txt" -a -f "$install_dir/THIRD-PARTY.txt"
@@ -78,18 +79,39 @@ check "a Start-menu shortcut" test -f "$start_menu/Zorvane.lnk"
 check "an entry in Apps & features" \
     test "$(registry_value "$uninstall_key" QuietUninstallString)" != ""
 
-# Starts the installed game, waits for its window and prints the window's id.
+# Ends a process started here, forcibly when it does not end on its own.
+end_process() {
+    kill "$1" 2>/dev/null || true
+    for _ in $(seq 20); do kill -0 "$1" 2>/dev/null || break; sleep 0.25; done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+# Starts the installed game and waits (bounded) for its window: sets $game to the game's
+# process and $window to the window's id, or to nothing when no window came up.
 start_game() {
     (cd "$install_dir" && exec wine zorvane.exe >/dev/null 2>&1) &
-    xdotool search --sync --onlyvisible --name "^Zorvane 1\.2\$" | head -n1
-}
-# Closes the game as a player would, and waits until its window is gone.
-stop_game() {
-    xdotool key --window "$1" alt+F4 2>/dev/null || true
-    for _ in $(seq 40); do
-        xdotool search --onlyvisible --name "^Zorvane 1\.2\$" >/dev/null || return 0
+    game=$!
+    window=
+    for _ in $(seq 120); do
+        window=$(xdotool search --onlyvisible --name "^Zorvane 1\.2\$" 2>/dev/null | head -n1)
+        [[ -n $window ]] && return 0
+        kill -0 "$game" 2>/dev/null || return 1
         sleep 0.5
     done
+    return 1
+}
+# Closes the game as a player would and waits until its process has ended and Wine has let go
+# of the prefix: a game started while the last one still shuts down races the ending
+# wineserver and dies unseen. A game that does not end is killed and counted as a failure.
+stop_game() {
+    [[ -z $window ]] || xdotool key --window "$window" alt+F4 2>/dev/null || true
+    for _ in $(seq 60); do
+        kill -0 "$game" 2>/dev/null || break
+        sleep 0.5
+    done
+    kill -0 "$game" 2>/dev/null && fail "the game ends on Alt+F4"
+    end_process "$game"
+    timeout 60 wineserver -w || fail "Wine lets go of the prefix after the game"
 }
 # Whether the screen shows the back whole, within a few seconds.
 shows_back() {
@@ -102,20 +124,21 @@ shows_back() {
     return 1
 }
 
-window=$(start_game)
+check "the installed game starts" start_game
 check "the installed game shows the first back on a fresh system" shows_back 0
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+n
+[[ -n $window ]] && { timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null ||
+    timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true; }
+xdotool key --clearmodifiers alt+n || true
 check "\"&New Back\" by its access key shows the next back" shows_back 1
 check "the back is saved for the player" test "$(registry_value "$settings_key" Card_Back)" = 1
-stop_game "$window"
-window=$(start_game)
+stop_game
+check "the installed game starts again" start_game
 check "the restarted game shows the saved back" shows_back 1
-stop_game "$window"
+stop_game
 
-wine "$install_dir/uninstall.exe" /S
+timeout 300 wine "$install_dir/uninstall.exe" /S || true
 for _ in $(seq 60); do [[ -e $install_dir ]] || break; sleep 0.5; done
-wineserver -w
+timeout 120 wineserver -w || true
 check "uninstalled: the program folder is gone" test ! -e "$install_dir"
 check "uninstalled: the shortcut is gone" test ! -e "$start_menu/Zorvane.lnk"
 check "uninstalled: the entry is gone" test "$(registry_value "$uninstall_key" DisplayName)" = ""
@@ -131,11 +154,10 @@ startup_ms() {
     local pid=$!
     for _ in $(seq 600); do grep -q '^paint ' "$log" && break; sleep 0.05; done
     awk -v start="$start" '$1 == "paint" { printf "%d\n", ($2 - start) / 1e6; exit }' "$log"
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    end_process "$pid"
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-wineserver -p # stays up between the runs, as Windows does
+timeout 60 wineserver -p || true # stays up between the runs, as Windows does
 startup_ms "$build/zorvane.exe" >/dev/null # warm the caches
 for name in bare game; do : >"$work/$name.ms"; done
 for _ in 1 2 3 4 5; do
