@@ -3,13 +3,23 @@
 # would: makes SUITE (bookworm, trixie, ...) with debootstrap from the mirror this machine's
 # apt sources name, copies a clean clone of HEAD into it and runs tools/test.sh inside as
 # root with a bare environment. Prints the suite's closing lines, exits with its status and
-# keeps the whole log. Needs root, debootstrap, and a few GiB under TMPDIR.
-# Usage: test-fresh.sh [--keep] SUITE      (--keep leaves the system in place afterwards)
+# keeps the whole log. With --windows it runs tools/test-windows.sh instead, twice: the first
+# run builds Qt for Windows from nothing, the second finds it built. Needs root, debootstrap,
+# and a few GiB under TMPDIR (about 15 GiB with --windows).
+# Usage: test-fresh.sh [--keep] [--windows] SUITE   (--keep leaves the system in place)
 set -euo pipefail
 
 keep=false
-[[ ${1-} == --keep ]] && { keep=true; shift; }
-[[ $# -eq 1 ]] || { echo "usage: $0 [--keep] SUITE" >&2; exit 2; }
+tests=("bash tools/test.sh")
+while [[ ${1-} == --* ]]; do
+    case $1 in
+    --keep) keep=true ;;
+    --windows) tests=("bash tools/test-windows.sh" "bash tools/test-windows.sh") ;;
+    *) break ;;
+    esac
+    shift
+done
+[[ $# -eq 1 ]] || { echo "usage: $0 [--keep] [--windows] SUITE" >&2; exit 2; }
 suite=$1
 [[ $(id -u) -eq 0 ]] || { echo "$0: run as root" >&2; exit 2; }
 command -v debootstrap >/dev/null ||
@@ -60,10 +70,17 @@ git -C "$root/root/zorvane" checkout --quiet --detach "$(git -C "$repo" rev-pars
 echo "== system made in $((SECONDS - start)) s; testing $(git -C "$repo" rev-parse --short HEAD)"
 
 status=0
-env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    chroot "$root" bash -c 'cd /root/zorvane && bash tools/test.sh' >>"$log" 2>&1 || status=$?
-grep -E '^(== |[0-9]+% tests passed)' "$log" | grep -v "^== $suite" || true
+for test in "${tests[@]}"; do
+    echo "== $test" >>"$log"
+    test_start=$SECONDS
+    env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        chroot "$root" bash -c "cd /root/zorvane && $test" >>"$log" 2>&1 || status=$?
+    echo "== $test: exit status $status after $((SECONDS - test_start)) s" >>"$log"
+    ((status == 0)) || break
+done
+grep -E '^(== |[0-9]+% tests passed|[0-9]+ passed, [0-9]+ failed)' "$log" |
+    grep -v "^== $suite" || true
 ((status == 0)) || tail -n 40 "$log"
 echo "== $suite: exit status $status after $((SECONDS - start)) s"
 exit "$status"
