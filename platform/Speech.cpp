@@ -1,5 +1,7 @@
 #include "Speech.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 
@@ -7,6 +9,7 @@ namespace platform {
 namespace {
 
 constexpr const char* kLastAnnouncement = "platform.lastAnnouncement";
+constexpr const char* kHeldAnnouncement = "platform.heldAnnouncement";
 
 // The whole sentence counts as one unit of every kind: sentences are short and read whole.
 QString wholeText(const QString& text, int* startOffset, int* endOffset) {
@@ -21,6 +24,55 @@ QString noText(int* startOffset, int* endOffset) {
     return {};
 }
 
+// Whether a screen reader would speak the widget's announcement now. It speaks inserted text
+// only on the widget that has the focus, and an announcement only from the active window.
+bool heardNow(const QWidget* widget) {
+    return AnnouncesThroughText() ? widget->hasFocus() : widget->isActiveWindow();
+}
+
+void send(QWidget* widget) {
+    const QString sentence = LastAnnouncement(widget);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(widget, sentence);
+#else
+    // Only an insertion: a removal of selected text would be spoken as such.
+    QAccessibleTextInsertEvent event(widget, 0, sentence);
+#endif
+    QAccessible::updateAccessibility(&event);
+}
+
+// Holds back the widget's last sentence until a screen reader would speak it: when a message
+// box closes, the focus comes back only once the window manager has activated the window
+// again, and a sentence sent before that is lost. It is sent after the screen reader has been
+// told of the focus, which Qt does right after the widget hears of it.
+class HeldAnnouncement : public QObject {
+public:
+    explicit HeldAnnouncement(QWidget* widget) : QObject(widget), widget_(widget) {
+        setObjectName(QLatin1String(kHeldAnnouncement));
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::WindowActivate)
+            QTimer::singleShot(0, this, [this] { sendWhenHeard(); });
+        return false;
+    }
+
+private:
+    void sendWhenHeard() {
+        if (parent() == nullptr || !heardNow(widget_))
+            return;
+        send(widget_);
+        // Gone from the widget at once: a later sentence is held anew.
+        widget_->removeEventFilter(this);
+        setParent(nullptr);
+        deleteLater();
+    }
+
+    QWidget* widget_;
+};
+
 } // namespace
 
 bool AnnouncesThroughText() {
@@ -33,13 +85,14 @@ QString LastAnnouncement(const QWidget* widget) {
 
 void Announce(QWidget* widget, const QString& sentence) {
     widget->setProperty(kLastAnnouncement, sentence);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(widget, sentence);
-#else
-    // Only an insertion: a removal of selected text would be spoken as such.
-    QAccessibleTextInsertEvent event(widget, 0, sentence);
-#endif
-    QAccessible::updateAccessibility(&event);
+    auto* held =
+        widget->findChild<QObject*>(QLatin1String(kHeldAnnouncement), Qt::FindDirectChildrenOnly);
+    if (heardNow(widget)) {
+        delete held;
+        send(widget);
+    } else if (held == nullptr) {
+        new HeldAnnouncement(widget);
+    }
 }
 
 void AnnouncementText::selection(int selectionIndex, int* startOffset, int* endOffset) const {

@@ -8,7 +8,25 @@ set -uo pipefail
 game=$1 python=$2 client=$3 speech_log=${4-}
 
 started=()
+orca=
+# Whether the process runs: an ended child not yet waited for still has its process id.
+running() {
+    local state
+    state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
+}
+# Orca runs in its own terminal's session, out of this one's reach: it is ended by its process
+# id and waited for, since a user's next Orca refuses to start while one still runs.
+end_orca() {
+    [[ -n $orca ]] || return 0
+    kill "$orca" 2>/dev/null
+    for _ in $(seq 100); do
+        running "$orca" || return 0
+        sleep 0.1
+    done
+    kill -KILL "$orca" 2>/dev/null
+}
 cleanup() {
+    end_orca
     for pid in "${started[@]}"; do
         kill "$pid" 2>/dev/null
     done
@@ -37,17 +55,19 @@ if [[ -n $speech_log ]]; then
     # Orca speaks into its debug log alone. Debian's speech server is kept out of its reach:
     # without a sound device it would stall Orca after the first sentence. Orca writes the
     # log line by line only to a terminal, so it is given one, which script copies to the log.
-    orca=(env SPEECHD_ADDRESS="unix_socket:$HOME/no-speech-server"
+    orca_command=(env SPEECHD_ADDRESS="unix_socket:$HOME/no-speech-server"
         SPEECHD_CMD="$HOME/no-speech-server" orca --user-prefs "$HOME/orca" --debug-file /dev/tty)
-    script --quiet --flush --command "${orca[*]@Q}" "$speech_log" </dev/null >/dev/null 2>&1 &
-    orca=$!
-    started+=("$orca")
+    script --quiet --flush --command "${orca_command[*]@Q}" "$speech_log" \
+        </dev/null >/dev/null 2>&1 &
+    terminal=$!
+    started+=("$terminal")
     # Its first words ("Screen reader on.") say it is listening.
     orca_listening() { grep -q "SPEECH OUTPUT" "$speech_log" 2>/dev/null; }
     for _ in $(seq 200); do
-        orca_listening || ! kill -0 "$orca" 2>/dev/null && break
+        orca_listening || ! running "$terminal" && break
         sleep 0.1
     done
+    orca=$(pgrep -P "$terminal" -x orca)
     orca_listening || {
         echo "FAIL: Orca did not start; it said:" >&2
         tail -n 20 "$speech_log" >&2
@@ -69,11 +89,7 @@ status=$?
 # With Orca, Qt hands every key to it first; keys still waiting for its answer when the game
 # ends are never freed (Qt's own leak), so Orca ends before the window is closed.
 if ((status == 0)) && [[ -n $speech_log ]]; then
-    kill "$orca"
-    for _ in $(seq 100); do
-        pgrep -s 0 -x orca >/dev/null || break
-        sleep 0.1
-    done
+    end_orca
     sleep 1 # Qt hears that no one listens to keys any more
     xdotool key alt+F4
 fi
