@@ -24,7 +24,6 @@ done
 jobs=${ZORVANE_JOBS:-2}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/zorvane-windows
 toolchain=$source_dir/cmake/mingw-w64-x86_64.cmake
-multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -dumpmachine)
 
 install_missing_packages() {
     # Wine runs the build-time sheet converter and icon tool, Python packs the icon, NSIS makes
@@ -90,8 +89,9 @@ build_static_qt() {
     key=$(qt_cache_key)
     prefix=$cache/qt-$upstream-$key
     if [[ ! -f $prefix/.complete ]]; then
-        local qt_source build=$cache/build-$upstream-$key
+        local qt_source build=$cache/build-$upstream-$key multiarch
         qt_source=$(fetch_qt_source "$version")
+        multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
         echo "== Building static Qt $upstream for Windows (once; about 35 minutes on two cores)" >&2
         rm -rf "$build" "$prefix" && mkdir -p "$build"
         local started=$SECONDS
