@@ -49,6 +49,9 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "GPL-3.0-or-later, the Zorvane develope
 !insertmacro MUI_LANGUAGE "Polish"
 !insertmacro MUI_LANGUAGE "Russian"
 !insertmacro MUI_LANGUAGE "Ukrainian"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro MUI_LANGUAGE "Korean"
 
 Section
     SetShellVarContext current
