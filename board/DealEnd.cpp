@@ -70,8 +70,8 @@ void ocxZorvane::CheckDealEnd() {
 // it. A cleared deal's closing has begun by then, so the description says it is being read.
 void ocxZorvane::FinishMove(const BoardState& before) {
     const bool blocked = DealIsBlocked();
-    if (!blocked)
-        CheckDealEnd();
+    if (TableauCleared())
+        beginClosingOfClearedDeal(*this);
     DescribeBoard();
     AnnounceMove(before);
     if (blocked)
