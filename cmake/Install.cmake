@@ -74,8 +74,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZORVANE_HOME_PAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the shared-library scan cannot see them: the fonts the captions are
-# set in (Latin, Greek and Cyrillic; Chinese, Japanese and Korean), Qt's extra platform plugins, and the Wayland one, without which a session with no
-# Xwayland, or QT_QPA_PLATFORM=wayland, cannot show the game at all.
+# set in (Latin, Greek and Cyrillic; Chinese, Japanese and Korean), Qt's extra platform
+# plugins, and the Wayland one, without which a session with no Xwayland, or
+# QT_QPA_PLATFORM=wayland, cannot show the game at all.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, ${ZORVANE_CJK_FONT_PACKAGE}, qt6-qpa-plugins, qt6-wayland")
 # Qt's own texts, such as the message box's button, in the player's language.
