@@ -36,7 +36,7 @@ read -r -t 10 display <"$work/display" || fail "Xvfb did not start"
 # Nothing of the player's own: a fresh runtime folder and settings. The session runs in a
 # session of processes of its own, so that what the buses start for it can be waited for.
 run_session() {
-    local home=$work/session$1
+    local home=$work/session
     mkdir -p "$home" && mkdir -m 700 "$home/runtime" "$home/config"
     # The game and Orca speak English here: the client reads their words.
     local speech_log=
@@ -55,19 +55,14 @@ run_session() {
     done
     local left
     left=$(pgrep -s "$session" || true)
-    [[ -z $left ]] || { echo "FAIL: still running after the session: $left" >&2; kill $left; return 1; }
+    [[ -z $left ]] || {
+        echo "FAIL: still running after the session: $left" >&2
+        kill $left
+        return 1
+    }
     return "$status"
 }
 
-# On a heavily loaded machine Orca 43 now and then takes the board's focus too late to speak
-# the first sentence after a message box closes; one more session tells that race from a fault
-# that is always there.
-attempts=1
-[[ $with_orca == --orca ]] && attempts=2
-for attempt in $(seq "$attempts"); do
-    status=0
-    run_session "$attempt" || status=$?
-    [[ $status -eq 0 ]] && exit 0
-    [[ $attempt -lt $attempts ]] && echo "tst_orca: session $attempt failed; one more" >&2
-done
+status=0
+run_session || status=$?
 exit "$status"
