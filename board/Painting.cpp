@@ -1,3 +1,4 @@
+#include "Rules.h"
 #include "ocxZorvane.h"
 #include "platform/BitBlt.h"
 #include "platform/Conversions.h"
@@ -45,20 +46,15 @@ void ocxZorvane::DrawWaste() {
     DrawWasteCard(state.sgWasteTop);
 }
 
-// Draws waste card w in its place or, when it would pass the row's limit, narrows the step by
-// one and redraws the whole row up to it. The row grows by one card between calls, so one
-// step down always suffices.
+// Draws waste card w in its place or, when it would pass the row's limit, redraws the whole row
+// up to it at the narrowed step.
 void ocxZorvane::DrawWasteCard(float w) {
-    BoardState& s = state;
-    const int x = roundToInt16(w * s.sgWasteStep);
-    if (x <= board::kWasteLimit) {
-        objCard->ShowCard(*picZorvane, clsCard::kFace,
-                          s.avWaste[static_cast<std::size_t>(roundToInt32(w))], w * s.sgWasteStep,
-                          s.iWasteY, picFront);
+    const BoardState& s = state;
+    if (board::SqueezeWasteFor(state, w)) {
+        DrawWasteRow(0, roundToInt16(w));
         return;
     }
-    s.sgWasteStep -= 1;
-    DrawWasteRow(0, roundToInt16(w));
+    DrawFace(s.avWaste[board::cellIndex(w)], w * s.sgWasteStep, s.iWasteY);
 }
 
 // Clears the waste row and draws the waste cards first..last from its left edge.

@@ -1,7 +1,8 @@
+#include "Rules.h"
+#include "Words.h"
 #include "ocxZorvane.h"
 
 #include <QPushButton>
-#include <array>
 
 // The waste is read from both ends at once: position i holds avWaste(i) against
 // avWaste(51 - i), and the two pair when their ranks are equal. A position takes four ticks:
@@ -10,52 +11,8 @@
 
 namespace {
 
-constexpr int kPositionCount = cards::kDeckSize / 2;
 constexpr int kLastWasteIndex = cards::kDeckSize - 1;
 constexpr std::int16_t kStepsPerPosition = 4;
-
-// One omen per rank, Ace first. Each is one line of the board, at most 347 pixels wide in the
-// caption font.
-constexpr std::array<const char*, cards::kRankCount> kOmens = {
-    //: The omen of a pair of Aces. A good wish come true: everything turns out as you hope. Use the
-    //: language's own saying for plain sailing.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Everything goes my way"),
-    //: The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take
-    //: on too much. A warning, as in the saying that who grasps at all loses all.
-    QT_TRANSLATE_NOOP("ocxZorvane", "It's no good doing everything"),
-    //: The omen of a pair of Threes. A warning that things will be hard, said as an omen ("it will
-    //: be difficult"), not a sigh of resignation.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Difficult"),
-    //: The omen of a pair of Fours. There are many ways to the goal. Use the language's own form of
-    //: the saying.
-    QT_TRANSLATE_NOOP("ocxZorvane", "All roads lead to Rome"),
-    //: The omen of a pair of Fives. A warning: beware of a scheme or trap laid against you.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Avoid falling a prey to a plot"),
-    //: The omen of a pair of Sixes. A promise: every wish or request will be granted, as by a power
-    //: that answers every prayer.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Grant whatever is requested"),
-    //: The omen of a pair of Sevens. Someone or something cannot be relied on; a warning, one or
-    //: two words.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Undependable"),
-    //: The omen of a pair of Eights. Success is coming and is yours to enjoy.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Enjoy success"),
-    //: The omen of a pair of Nines. Misfortune may prove a blessing, and good fortune a misfortune.
-    //: Use the language's own saying where it has one.
-    QT_TRANSLATE_NOOP("ocxZorvane", "A loss may turn out to be a gain and vice versa"),
-    //: The omen of a pair of Tens. Perfect, flawless: use the language's set phrase for leaving
-    //: nothing to be desired.
-    QT_TRANSLATE_NOOP("ocxZorvane", "It's perfect in every way and leaves nothing to be desired"),
-    //: The omen of a pair of Jacks. Endless quarrels among the women of one household (sisters-in-
-    //: law, mother and daughters-in-law): strife at home.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Bicker endlessly between female members of a family"),
-    //: The omen of a pair of Queens. The old saying that a daughter married out of the family is
-    //: like water poured out: she belongs to another household now and cannot be called back. Not a
-    //: woman abroad, nor another man's wife.
-    QT_TRANSLATE_NOOP("ocxZorvane", "Woman outside is water"),
-    //: The omen of a pair of Kings. Your deeds bring their due result. Use the language's own form
-    //: of the saying.
-    QT_TRANSLATE_NOOP("ocxZorvane", "As you sow, so will you reap"),
-};
 
 struct Position {
     int index;      // i
@@ -72,7 +29,7 @@ Position positionBeingRead(const ocxZorvane& b) {
     p.index = n.iPairIndex;
     p.outer = s.avWaste[static_cast<std::size_t>(p.index)];
     p.inner = s.avWaste[static_cast<std::size_t>(kLastWasteIndex - p.index)];
-    p.paired = b.objCard->GetCardPoint(p.outer) == b.objCard->GetCardPoint(p.inner);
+    p.paired = board::IsPair(s, p.index);
     p.placeInRow = p.paired ? n.iPairCount : p.index - n.iPairCount;
     return p;
 }
@@ -122,7 +79,7 @@ void layCard(ocxZorvane& b, const Position& p, bool inner) {
 }
 
 void appendOmen(ocxZorvane& b, float card) {
-    const QString omen = ocxZorvane::OmenText(b.objCard->GetCardPoint(card));
+    const QString omen = board::OmenText(clsCard::GetCardPoint(card));
     b.lblRemark->setCaption(b.lblRemark->Caption() + omen + QStringLiteral("\r\n"));
 }
 
@@ -177,7 +134,7 @@ void closeReading(ocxZorvane& b) {
 
 void ocxZorvane::tmrShowPairCard_Timer() {
     tmrShowPairCard.stop();
-    if (pairReading.iPairIndex >= kPositionCount) {
+    if (pairReading.iPairIndex >= board::kReadingPositions) {
         closeReading(*this);
         DescribeBoard();
         if (!lblRemark->isHidden()) // the omens are shown: said after the description
@@ -191,8 +148,4 @@ void ocxZorvane::tmrShowPairCard_Timer() {
     picZorvane->Refresh();
     tmrShowPairCard.start();
     DescribeBoard(); // an omen may have been added
-}
-
-QString ocxZorvane::OmenText(int rank) {
-    return tr(kOmens[static_cast<std::size_t>(rank)]);
 }

@@ -1,3 +1,4 @@
+#include "Rules.h"
 #include "ocxZorvane.h"
 
 #include <cstdlib>
@@ -94,36 +95,15 @@ bool droppedOverWaste(const BoardState& s, float x, float y) {
            cornerInsideSpan(top, s.iWasteY, cards::kCardHeight);
 }
 
-// Lays a card on the waste and draws it there, squeezing the row when it would run too long.
-void layOnWaste(ocxZorvane& b, float card) {
-    BoardState& s = b.state;
-    s.sgWasteTop += 1;
-    s.avWaste[cellIndex(s.sgWasteTop)] = card;
-    b.DrawWaste();
-}
-
-// The column's top card has left: the card below turns face up, or the column is empty.
-void uncoverColumn(ocxZorvane& b, std::size_t column) {
-    BoardState& s = b.state;
-    float& columnTop = s.sgColumnTop[column];
-    if (columnTop == 0) {
-        columnTop = kEmptyPile;
-        return;
-    }
-    columnTop -= 1;
-    b.objCard->ShowCard(*b.picZorvane, clsCard::kFace, columnTopCard(s, column), columnLeft(column),
-                        rowTop(columnTop), b.picFront);
-}
-
-void eraseColumnTopCell(ocxZorvane& b, std::size_t column) {
-    b.EraseRect(columnLeft(column), rowTop(columnTopRow(b.state, column)), kCellRight, kCellBottom);
+void eraseColumnTopCell(ocxZorvane& b, const BoardState& s, std::size_t column) {
+    b.EraseRect(columnLeft(column), rowTop(columnTopRow(s, column)), kCellRight, kCellBottom);
 }
 
 // Lifts the card off the board: its cell goes back to the background, and the card below,
 // whose lower end the erase cut off, is drawn whole again face down.
 void startDrag(ocxZorvane& b, std::size_t column) {
     b.state.bDragging = board::kTrue;
-    eraseColumnTopCell(b, column);
+    eraseColumnTopCell(b, b.state, column);
     const float top = columnTopRow(b.state, column);
     if (top > 0)
         b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, columnLeft(column), rowTop(top - 1),
@@ -150,46 +130,29 @@ void putBackDraggedCard(ocxZorvane& b, std::size_t column) {
                         rowTop(columnTopRow(s, column)), b.picFront);
 }
 
-void moveColumnTopToWaste(ocxZorvane& b, std::size_t column) {
-    layOnWaste(b, columnTopCard(b.state, column));
-    uncoverColumn(b, column);
-}
-
-// Any stock card may be turned; the new top, which the erase cut short, is drawn whole.
-void turnStockTopToWaste(ocxZorvane& b) {
-    BoardState& s = b.state;
-    const float top = s.sgStockTop;
-    b.EraseRect(board::kStockStep * top, s.iStockY, kCellRight, kCellBottom);
-    layOnWaste(b, s.avStock[cellIndex(top)]);
-    if (top == 0) {
-        s.sgStockTop = kEmptyPile;
-        return;
+// Paints what a move changed. The card's old cell goes back to the background, unless a drag
+// lifted it already; the waste shows its new top, or the whole row when it was narrowed; the
+// card uncovered in the column turns face up, or the stock's new top, which the erase cut
+// short, is drawn whole.
+void paintMove(ocxZorvane& b, const BoardState& before, bool lifted) {
+    const BoardState& s = b.state;
+    const int source = board::SourceColumn(before, s);
+    const auto column = static_cast<std::size_t>(source);
+    if (source < 0)
+        b.EraseRect(board::kStockStep * before.sgStockTop, s.iStockY, kCellRight, kCellBottom);
+    else if (!lifted)
+        eraseColumnTopCell(b, before, column);
+    if (s.sgWasteStep != before.sgWasteStep)
+        b.DrawWasteRow(0, roundToInt16(s.sgWasteTop));
+    else
+        b.DrawFace(board::wasteTopCard(s), s.sgWasteTop * s.sgWasteStep, s.iWasteY);
+    if (source < 0) {
+        if (s.sgStockTop != kEmptyPile)
+            b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, board::kStockStep * s.sgStockTop,
+                                s.iStockY, b.picBack);
+    } else if (columnTopRow(s, column) != kEmptyPile) {
+        b.DrawFace(columnTopCard(s, column), columnLeft(column), rowTop(columnTopRow(s, column)));
     }
-    s.sgStockTop = top - 1;
-    b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, board::kStockStep * s.sgStockTop,
-                        s.iStockY, b.picBack);
-}
-
-bool columnTopMoves(const ocxZorvane& b, std::int16_t column) {
-    if (column < 0 || column >= board::kColumnCount)
-        return false;
-    const auto c = static_cast<std::size_t>(column);
-    return b.state.sgColumnTop[c] != kEmptyPile && b.ColumnTopFitsWaste(c);
-}
-
-// A tableau card moves only onto a neighbour; any stock card turns while there is one.
-bool moveCard(ocxZorvane& b, std::int16_t kind, std::int16_t column) {
-    if (kind == kHitTableau && columnTopMoves(b, column)) {
-        const auto c = static_cast<std::size_t>(column);
-        eraseColumnTopCell(b, c);
-        moveColumnTopToWaste(b, c);
-        return true;
-    }
-    if (kind == kHitStock && column != -1 && b.state.sgStockTop != kEmptyPile) {
-        turnStockTopToWaste(b);
-        return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -229,11 +192,13 @@ void ocxZorvane::picZorvane_MouseUp(std::int16_t Button, std::int16_t, float X, 
         return;
     const std::size_t column = hitColumn(s);
     const BoardState before = s;
-    const bool laid = droppedOverWaste(s, X, Y) && ColumnTopFitsWaste(column);
-    if (laid)
-        moveColumnTopToWaste(*this, column);
-    else
+    const bool laid = droppedOverWaste(s, X, Y) && board::ColumnTopFitsWaste(s, column);
+    if (laid) {
+        board::MoveColumnTopToWaste(s, column);
+        paintMove(*this, before, true);
+    } else {
         putBackDraggedCard(*this, column);
+    }
     picZorvane->Refresh();
     s.bDragging = 0;
     picCard->hide();
@@ -255,12 +220,11 @@ void ocxZorvane::picZorvane_DblClick() {
     PlayCard(kind, column);
 }
 
-// A hit may be older than the position when a key moved a card since the hover, so the card
-// is looked for again rather than trusted to be there.
 void ocxZorvane::PlayCard(std::int16_t kind, std::int16_t column) {
     const BoardState before = state;
-    if (!moveCard(*this, kind, column))
+    if (!board::PlayCard(state, kind, column))
         return;
+    paintMove(*this, before, false);
     picZorvane->Refresh();
     state.bDragging = 0;
     FinishMove(before);

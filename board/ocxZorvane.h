@@ -12,9 +12,10 @@
 
 class QPushButton;
 
-// The board control: holds the whole game, its children, its state and its procedures.
-// Children and procedures are public so that the host window, tests and tools can reach them
-// by the names the rules use.
+// The board control: holds a state, paints it, runs the closing's timers and turns the
+// player's input into moves; the rules it applies are board::'s (Rules.h, Words.h). Its
+// children and counters are public so that the host window, tests and tools reach them by the
+// names the rules use.
 class ocxZorvane : public QWidget {
     Q_OBJECT
 public:
@@ -41,7 +42,7 @@ public:
     LeftCardCounters leftCard;
     PairCounters pairReading;
 
-    // Dealing and painting.
+    // Dealing and painting; the closing's steps paint through these too.
     void DealCards();
     void DrawBoard();
     void EraseRect(float x, float y, float w, float h);
@@ -55,53 +56,12 @@ public:
     // Closing of a cleared deal: one step per tick.
     void tmrShowLeftCard_Timer();
     void tmrShowPairCard_Timer();
-    // The omen a pair of this rank index tells, in the player's language.
-    static QString OmenText(int rank);
     // The blocked deal and the reading without pairs both end this way.
     void AnnounceUnknownDesignAndDealAgain();
-
-    // The player's moves on the board picture, in its client pixels.
-    void HitTest(float x, float y);
-    void picZorvane_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void picZorvane_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void picZorvane_DblClick();
-    // Keys 1 to 5 move that column's top card, Space and 0 turn the top stock card.
-    void picZorvane_KeyDown(int KeyCode, std::int16_t Shift);
-    // The move a double-click makes on a hit of this kind and column, then the deal's end check.
-    void PlayCard(std::int16_t kind, std::int16_t column);
-    // Ace and King count as neighbours; suits play no part.
-    bool ColumnTopFitsWaste(std::size_t column) const;
-
     // After every move: play goes on, a blocked deal is dealt again, or a cleared one closes.
     void CheckDealEnd();
-    bool TableauCleared() const;
-    bool DealIsBlocked() const;
-    // After a card was laid on the waste: the deal's end, the description and the sentence.
-    void FinishMove(const BoardState& before);
-    // Its animations run or its reading lies on the board; no card can move.
-    bool DealIsClosing() const;
 
-    // The position in words, for screen readers: picZorvane's accessible description.
-    QString BoardDescription() const;
-    void DescribeBoard();
-    QString CardName(float card) const;
-    // "1 card", "2 cards", ... in the player's language.
-    static QString CardCount(int count);
-    // The omens of the reading on the board, in the order they were read.
-    QStringList OmensRead() const;
-
-    // What a screen reader speaks after a change: the move made since the position before,
-    // a fresh deal, the omens of a finished reading.
-    QString MoveSentence(const BoardState& before) const;
-    void AnnounceMove(const BoardState& before);
-    void AnnounceNewDeal();
-    void AnnounceReading();
-
-    // Commands.
     void cmdNew_Click();
-    void cmdChange_Click();
-    void cmdHelp_Click();
-    void cmdAbout_Click();
 
 signals:
     // The host window shows its About and Help windows modally on these.
@@ -115,6 +75,35 @@ private:
     void createChildren();
     void Initialize();
     void flickerEnabled(QPushButton* button);
+
+    // The player's moves on the board picture, in its client pixels.
+    void HitTest(float x, float y);
+    void picZorvane_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void picZorvane_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void picZorvane_DblClick();
+    // Keys 1 to 5 move that column's top card, Space and 0 turn the top stock card.
+    void picZorvane_KeyDown(int KeyCode, std::int16_t Shift);
+    // A double-click's or a key's move, painted, then the deal's end check.
+    void PlayCard(std::int16_t kind, std::int16_t column);
+    // After a card was laid on the waste: the deal's end, the description and the sentence.
+    void FinishMove(const BoardState& before);
+    // Its animations run or its reading lies on the board; no card can move.
+    bool DealIsClosing() const;
+
+    // The position in words, for screen readers: picZorvane's accessible description.
+    QString BoardDescription() const;
+    void DescribeBoard();
+    // The omens of the reading on the board, in the order they were read.
+    QStringList OmensRead() const;
+    // What a screen reader speaks after a change: the move made since the position before,
+    // a fresh deal, the omens of a finished reading.
+    void AnnounceMove(const BoardState& before);
+    void AnnounceNewDeal();
+    void AnnounceReading();
+
+    void cmdChange_Click();
+    void cmdHelp_Click();
+    void cmdAbout_Click();
 
     bool holdingFocus_ = false;
 };

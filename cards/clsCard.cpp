@@ -11,10 +11,6 @@
 
 using platform::roundToInt32;
 
-clsCard::clsCard() {
-    platform::Randomize();
-}
-
 void clsCard::CutCard(cards::Deck& av) const {
     // j stays below i, so no card can stay where it is: one pass is a single cycle.
     for (int i = cards::kDeckSize - 1; i >= 1; --i) {
@@ -49,15 +45,15 @@ void clsCard::ShowCard(platform::Surface& objDes, std::int32_t ShowType, float C
                      cards::kCardHeight, sheet, sourceLeft, sourceTop);
 }
 
-std::int32_t clsCard::GetCardPoint(float iCardNumber) const {
+std::int32_t clsCard::GetCardPoint(float iCardNumber) {
     return roundToInt32(iCardNumber) / cards::kSuitCount;
 }
 
-std::int32_t clsCard::GetCardSuit(float iCardNumber) const {
+std::int32_t clsCard::GetCardSuit(float iCardNumber) {
     return roundToInt32(iCardNumber) % cards::kSuitCount;
 }
 
-bool clsCard::AreNeighbours(float cardA, float cardB) const {
+bool clsCard::AreNeighbours(float cardA, float cardB) {
     const int distance = std::abs(GetCardPoint(cardA) - GetCardPoint(cardB));
     return distance == 1 || distance == cards::kRankCount - 1;
 }

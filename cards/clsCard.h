@@ -9,11 +9,10 @@ class Surface;
 }
 
 // Card operations: the shuffle, rank and suit of a card number, and drawing one card cell.
-// It holds no data; the random generator it seeds on creation is process-wide.
+// It holds no data; the shuffle draws from the process-wide random generator, which the deal
+// seeds.
 class clsCard {
 public:
-    clsCard();
-
     // One shuffle pass: every cell moves, and the cells form a single 52-cycle.
     void CutCard(cards::Deck& av) const;
 
@@ -23,11 +22,11 @@ public:
     void ShowCard(platform::Surface& objDes, std::int32_t ShowType, float CardIndex, float x,
                   float y, platform::Surface& objRes) const;
 
-    std::int32_t GetCardPoint(float iCardNumber) const;
-    std::int32_t GetCardSuit(float iCardNumber) const;
+    static std::int32_t GetCardPoint(float iCardNumber);
+    static std::int32_t GetCardSuit(float iCardNumber);
 
     // Ranks one apart, Ace and King counting as neighbours; suits play no part.
-    bool AreNeighbours(float cardA, float cardB) const;
+    static bool AreNeighbours(float cardA, float cardB);
 
 private:
     static void SwapCard(float& a, float& b);

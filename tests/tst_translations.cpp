@@ -2,6 +2,7 @@
 // should, fit their boxes and keep their access keys apart, and a program that follows the
 // desktop's locale.
 #include "board/BoardGeometry.h"
+#include "board/Words.h"
 #include "board/ocxZorvane.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
@@ -48,7 +49,7 @@ void speak(const QString& language) {
 QStringList omens() {
     QStringList texts;
     for (int rank = 0; rank < cards::kRankCount; ++rank)
-        texts << ocxZorvane::OmenText(rank);
+        texts << board::OmenText(rank);
     return texts;
 }
 

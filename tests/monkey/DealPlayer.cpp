@@ -2,6 +2,7 @@
 
 #include "Invariants.h"
 #include "RandomEvents.h"
+#include "board/Rules.h"
 #include "board/ocxZorvane.h"
 #include "support/Pointer.h"
 #include "support/TestSupport.h"
@@ -123,7 +124,7 @@ int DealPlayer::bestColumn() const {
     const BoardState& s = board_.state;
     int best = -1;
     for (std::size_t c = 0; c < s.sgColumnTop.size(); ++c)
-        if (s.sgColumnTop[c] != board::kEmptyPile && board_.ColumnTopFitsWaste(c) &&
+        if (s.sgColumnTop[c] != board::kEmptyPile && board::ColumnTopFitsWaste(board_.state, c) &&
             (best < 0 || s.sgColumnTop[c] > s.sgColumnTop[static_cast<std::size_t>(best)]))
             best = static_cast<int>(c);
     return best;

@@ -1,5 +1,6 @@
 #include "RandomEvents.h"
 
+#include "board/Rules.h"
 #include "board/ocxZorvane.h"
 #include "support/Pointer.h"
 
@@ -217,7 +218,8 @@ int RandomEvents::target() {
 
 int RandomEvents::fittingColumn() const {
     for (std::size_t c = 0; c < board_.state.sgColumnTop.size(); ++c)
-        if (board_.state.sgColumnTop[c] != board::kEmptyPile && board_.ColumnTopFitsWaste(c))
+        if (board_.state.sgColumnTop[c] != board::kEmptyPile &&
+            board::ColumnTopFitsWaste(board_.state, c))
             return static_cast<int>(c);
     return -1;
 }

@@ -1,5 +1,6 @@
 #include "RiggedDeal.h"
 
+#include "board/Rules.h"
 #include "board/ocxZorvane.h"
 
 #include <algorithm>
@@ -19,20 +20,8 @@ void putCard(cards::Deck& deck, std::size_t cell, float card) {
 }
 
 void dealDeck(ocxZorvane& board, const cards::Deck& deck) {
-    BoardState& s = board.state;
-    for (int c = 0; c < 5; ++c)
-        for (int r = 0; r < 5; ++r)
-            s.sgTableau[c][r] = deck[tableauCell(c, r)];
-    s.sgColumnTop.fill(4);
-    for (int k = 0; k < 26; ++k)
-        s.avStock[k] = deck[stockCell(k)];
-    s.sgStockTop = 25;
-    s.avWaste[0] = deck[kWasteCell];
-    s.sgWasteTop = 0;
-    s.sgWasteStep = 10;
-    s.iHitKind = -1;
-    s.iHitColumn = -1;
-    s.bDragging = 0;
+    board.state.avDeck = deck;
+    board::LayOutDeck(board.state);
     board.DrawBoard();
 }
 

@@ -35,7 +35,7 @@ void layChain(cards::Deck& deck);
 cards::Deck orderedDeck();
 // Moves the card to the cell by swapping it with the card there, so each card stays once.
 void putCard(cards::Deck& deck, std::size_t cell, float card);
-// Deals the deck unshuffled, as a fresh deal would, and paints the board.
+// Lays the deck out unshuffled through the deal's own layout, and paints the board.
 void dealDeck(ocxZorvane& board, const cards::Deck& deck);
 
 } // namespace testing
