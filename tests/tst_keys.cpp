@@ -105,9 +105,14 @@ QPushButton* commandButton(const ocxZorvane& board, int index) {
 }
 
 // Tab until the button has the focus, as a player pressing it by Space would.
-void tabTo(QWidget& window, QPushButton* button) {
-    while (QApplication::focusWidget() != button)
+// False when the button is not reached within one round of the window's controls.
+bool tabTo(QWidget& window, QPushButton* button) {
+    for (int tabs = 0; tabs <= 10; ++tabs) {
+        if (QApplication::focusWidget() == button)
+            return true;
         QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    }
+    return false;
 }
 
 void pressButton(QWidget& window, QPushButton* button, Press how) {
@@ -450,7 +455,7 @@ void KeysTest::buttonsLeaveTheFocusWhereThePlayerPutIt() {
     QPushButton* const pressed = commandButton(board, button);
     QSignalSpy clicks(pressed, &QPushButton::clicked);
     if (how == Press::TabThenSpace)
-        tabTo(window, pressed);
+        QVERIFY(tabTo(window, pressed));
     QSignalSpy focusChanges(qApp, &QApplication::focusChanged);
     const bool opensAWindow = button >= 2;
 
