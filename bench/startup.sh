@@ -14,12 +14,13 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target zorvane minimal_window >/dev/null
 
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number once it accepts clients.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY=$display XDG_CONFIG_HOME=$work/config ZORVANE_PAINT_PROBE=1
+read -r -t 10 display <"$work/display" || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$display XDG_CONFIG_HOME=$work/config ZORVANE_PAINT_PROBE=1
 export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 ticks=$(getconf CLK_TCK)
 
@@ -33,7 +34,12 @@ measure() {
     start=$(date +%s%N)
     "$program" 2>"$log" &
     local pid=$!
-    until grep -q '^paint ' "$log"; do sleep 0.002; done
+    # A program that never paints is given 10 s, then the benchmark stops.
+    local waited=0
+    until grep -q '^paint ' "$log"; do
+        ((waited++ < 5000)) || { kill $pid; echo "$program did not paint within 10 s" >&2; exit 1; }
+        sleep 0.002
+    done
     sleep 1 # let start-up settle before the idle window
     local paints_before cpu_before
     paints_before=$(grep -c '^paint ' "$log")
