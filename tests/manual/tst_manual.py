@@ -29,7 +29,7 @@ CAPTIONS = ["&Prediction", "&New Back", "&Help", "&About", "Open Online Help"]
 
 def omens_in_game(source):
     """The omen texts, Ace first, as the game shows them in English."""
-    code = (source / "board" / "PairReading.cpp").read_text(encoding="utf-8")
+    code = (source / "board" / "Words.cpp").read_text(encoding="utf-8")
     table = re.search(r"kOmens = \{(.*?)\};", code, re.S).group(1)
     return re.findall(r'QT_TRANSLATE_NOOP\("\w+", "((?:[^"\\]|\\.)*)"\)', table)
 
