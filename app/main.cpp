@@ -1,10 +1,10 @@
 #include "CommandLine.h"
 #include "NoDisplay.h"
 #include "board/ocxZorvane.h"
+#include "forms/Accessibility.h"
+#include "forms/frmZorvane.h"
 #include "platform/PaintProbe.h"
 #include "platform/Translations.h"
-#include "windows/Accessibility.h"
-#include "windows/frmZorvane.h"
 
 #include <QApplication>
 #include <memory>

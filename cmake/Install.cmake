@@ -35,7 +35,7 @@ install(FILES ${dist}/copyright ${PROJECT_SOURCE_DIR}/assets/ATTRIBUTION
 set(ZORVANE_MANUAL_DIR ${CMAKE_INSTALL_DATADIR}/zorvane/manual)
 install(FILES ${ZORVANE_MANUAL_FILES} DESTINATION ${ZORVANE_MANUAL_DIR})
 file(RELATIVE_PATH ZORVANE_MANUAL_FROM_PROGRAM /${ZORVANE_INSTALL_GAMESDIR} /${ZORVANE_MANUAL_DIR})
-target_compile_definitions(zorvane_core PRIVATE
+target_compile_definitions(zorvane_forms PRIVATE
     ZORVANE_MANUAL_FROM_PROGRAM="${ZORVANE_MANUAL_FROM_PROGRAM}")
 
 # The theme's bitmap sizes are enlarged from the 32-pixel emblem; the SVG serves every

@@ -3,7 +3,7 @@
 # beside it, where the installer and the zip put it too.
 set_target_properties(zorvane PROPERTIES WIN32_EXECUTABLE ON)
 set(ZORVANE_MANUAL_FROM_PROGRAM manual)
-target_compile_definitions(zorvane_core PRIVATE
+target_compile_definitions(zorvane_forms PRIVATE
     ZORVANE_MANUAL_FROM_PROGRAM="${ZORVANE_MANUAL_FROM_PROGRAM}")
 
 set(windows_dist ${PROJECT_SOURCE_DIR}/dist/windows)
@@ -45,7 +45,7 @@ foreach(language IN LISTS ZORVANE_LANGUAGES)
         list(APPEND qt_translations ${file})
     endif()
 endforeach()
-qt_add_resources(zorvane_core qt_translations
+qt_add_resources(zorvane_platform qt_translations
     PREFIX /i18n
     BASE /usr/share/qt6/translations
     FILES ${qt_translations}

@@ -2,9 +2,9 @@
 // suite runs this once with the system's fonts and once with a fontconfig setup that offers
 // no Liberation Sans.
 #include "board/ocxZorvane.h"
+#include "forms/frmAbout.h"
+#include "forms/frmHelp.h"
 #include "platform/Fonts.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
 
 #include <QFontInfo>
 #include <QLabel>

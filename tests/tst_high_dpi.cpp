@@ -1,8 +1,8 @@
 // Run once per screen scale (QT_SCALE_FACTOR 1, 1.5 and 2): the board must look the same and
 // answer the pointer the same, in logical pixels, whatever the scale.
 #include "board/ocxZorvane.h"
+#include "forms/frmZorvane.h"
 #include "support/TestSupport.h"
-#include "windows/frmZorvane.h"
 
 #include <QTest>
 #include <QWindow>

@@ -1,10 +1,10 @@
 #include "board/ocxZorvane.h"
 #include "cards/eCard.h"
+#include "forms/frmZorvane.h"
 #include "platform/Speech.h"
 #include "support/Pointer.h"
 #include "support/RiggedDeal.h"
 #include "support/TestSupport.h"
-#include "windows/frmZorvane.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
+#include "forms/Manual.h"
+#include "forms/frmAbout.h"
+#include "forms/frmHelp.h"
+#include "forms/frmZorvane.h"
 #include "support/TestSupport.h"
-#include "windows/Manual.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmZorvane.h"
 
 #include <QDir>
 #include <QEnterEvent>

@@ -4,13 +4,13 @@
 #include "board/BoardGeometry.h"
 #include "board/Words.h"
 #include "board/ocxZorvane.h"
+#include "forms/frmAbout.h"
+#include "forms/frmHelp.h"
+#include "forms/frmZorvane.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "platform/Translations.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmZorvane.h"
 
 #include <QFile>
 #include <QProcess>

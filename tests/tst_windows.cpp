@@ -1,9 +1,9 @@
 #include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
+#include "forms/frmAbout.h"
+#include "forms/frmHelp.h"
+#include "forms/frmZorvane.h"
 #include "support/TestSupport.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmZorvane.h"
 
 #include <QApplication>
 #include <QLabel>

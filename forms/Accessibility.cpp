@@ -1,5 +1,8 @@
 #include "Accessibility.h"
 
+#include "board/ocxZorvane.h"
+#include "frmZorvane.h"
+#include "platform/PictureBox.h"
 #include "platform/Speech.h"
 
 #include <QAccessibleWidget>
@@ -41,15 +44,21 @@ public:
     }
 };
 
+// Qt asks once for each class along the object's ancestry, naming it; the names come from the
+// classes' meta-objects, so a renamed class cannot silently lose its role.
+bool isClass(const QString& className, const QMetaObject& type) {
+    return className == QLatin1String(type.className());
+}
+
 QAccessibleInterface* gameAccessible(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String("frmZorvane"))
+    if (isClass(className, frmZorvane::staticMetaObject))
         return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String("ocxZorvane"))
+    if (isClass(className, ocxZorvane::staticMetaObject))
         return new ClippedAccessible(widget);
-    if (className == QLatin1String("platform::PictureBox"))
+    if (isClass(className, platform::PictureBox::staticMetaObject))
         return new PictureBoxAccessible(widget);
     return nullptr;
 }
