@@ -23,8 +23,10 @@ constexpr int kTimerIntervalMs = 300;
 constexpr int kBoardWidth = 355; // client area of picZorvane: 5 columns of 71 pixels
 constexpr int kBoardHeight = 376;
 
+// The board control, larger than the main window's client area (374 x 460): the window cuts it
+// off on the right and at the bottom, where it shows nothing.
+constexpr QRect kControlRect(0, 0, 393, 473);
 // Children of the board control, outer rectangles in the control's pixels.
-constexpr QRect kControlRect(0, 0, 375, 460);
 constexpr QRect kCmdNewRect(8, 8, 85, 22);
 constexpr QRect kCmdChangeRect(99, 8, 85, 22);
 constexpr QRect kCmdHelpRect(190, 8, 85, 22);

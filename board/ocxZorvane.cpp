@@ -1,29 +1,25 @@
 #include "ocxZorvane.h"
 
-#include "ProgramTexts.h"
 #include "cards/Sheets.h"
 #include "cards/eCard.h"
 #include "platform/Fonts.h"
+#include "platform/Palette.h"
+#include "platform/ProgramTexts.h"
+#include "settings/CardBack.h"
 #include "settings/eNew.h"
 
 #include <QPushButton>
-#include <QRegularExpression>
-#include <cmath>
 
 namespace {
 
-const QString kSettingsKey = QStringLiteral("Software\\Zorvane\\PokerSetting");
-const QString kBackValueName = QStringLiteral("Card_Back");
-
-const QColor kCyan(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kRemarkRed(192, 0, 0);
+//: The line under the home page on the board, inviting the player; at most 199 pixels.
+constexpr char kSlogan[] = QT_TRANSLATE_NOOP("ocxZorvane", "Ask the cards, read the omen");
 
 // As on game toolbars, a click leaves the keyboard focus on the board; Tab reaches the buttons.
 QPushButton* commandButton(QWidget* parent, const QString& caption, QRect place) {
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(place);
-    button->setFont(platform::MsSansSerif(8.25, true));
+    button->setFont(platform::CaptionFont());
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -41,10 +37,7 @@ ocxZorvane::~ocxZorvane() = default;
 
 void ocxZorvane::createChildren() {
     setGeometry(board::kControlRect);
-    setAutoFillBackground(true);
-    QPalette colors = palette();
-    colors.setColor(QPalette::Window, Qt::black);
-    setPalette(colors);
+    platform::FillBlack(*this);
 
     //: Button that deals a new game, asking the cards again. '&' goes before the access key
     //: (Alt and that letter), which no other button of the window may use. Every button is
@@ -58,12 +51,12 @@ void ocxZorvane::createChildren() {
     //: Button that opens the About window: the program's version and home page.
     cmdAbout = commandButton(this, tr("&About"), board::kCmdAboutRect);
 
-    lblWebPage = new platform::Label(this, board::kLblWebPageRect, kCyan,
+    lblWebPage = new platform::Label(this, board::kLblWebPageRect, platform::kCyan,
                                      platform::MsSansSerif(13.5, true), true);
     lblWebPage->setCaption(texts::WebHostName());
-    Label1 = new platform::Label(this, board::kLabel1Rect, kYellow,
-                                 platform::MsSansSerif(8.25, true), true);
-    Label1->setCaption(tr(texts::kSlogan));
+    Label1 = new platform::Label(this, board::kLabel1Rect, platform::kYellow,
+                                 platform::CaptionFont(), true);
+    Label1->setCaption(tr(kSlogan));
 
     picZorvane = new platform::PictureBox(this, board::kPicZorvaneRect,
                                           platform::PictureBox::Border::Sunken3D, Qt::black);
@@ -78,7 +71,7 @@ void ocxZorvane::createChildren() {
                                 "waste; Space or 0 turns the top stock card."));
     const int edge = picZorvane->borderWidth();
     lblRemark = new platform::Label(picZorvane, board::kLblRemarkRect.translated(edge, edge),
-                                    kRemarkRed, platform::MsSansSerif(8.25, true), true);
+                                    platform::kDarkRed, platform::CaptionFont(), true);
     lblRemark->hide();
 
     picCard = new platform::PictureBox(this, board::kPicCardRect,
@@ -109,7 +102,8 @@ void ocxZorvane::createChildren() {
 
 void ocxZorvane::Initialize() {
     objCard = std::make_unique<clsCard>(); // seeds the generator before the first shuffle
-    eCard::sgBackIndex = BackIndexFromText(eNew::GetRegValue(kSettingsKey, kBackValueName));
+    eCard::sgBackIndex = eNew::BackIndexFromText(
+        eNew::GetRegValue(eNew::kSettingsKey, eNew::kBackValueName), cards::kBackCount);
     state.iStockY = board::kStockY;
     state.iWasteY = board::kWasteY;
     picCard->raise();
@@ -129,7 +123,7 @@ void ocxZorvane::cmdChange_Click() {
         eCard::sgBackIndex = 0;
     else
         eCard::sgBackIndex += 1;
-    eNew::SetRegValue(kSettingsKey, kBackValueName,
+    eNew::SetRegValue(eNew::kSettingsKey, eNew::kBackValueName,
                       QString::number(static_cast<int>(eCard::sgBackIndex)));
     cmdNew_Click();
     flickerEnabled(cmdChange);
@@ -157,16 +151,4 @@ void ocxZorvane::flickerEnabled(QPushButton* button) {
 
 bool ocxZorvane::focusNextPrevChild(bool next) {
     return holdingFocus_ || QWidget::focusNextPrevChild(next);
-}
-
-float BackIndexFromText(const QString& text) {
-    // A leading decimal number, as the start of the text holds it.
-    static const QRegularExpression leadingNumber(
-        QStringLiteral("^\\s*([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][+-]?\\d+)?)"));
-    const QRegularExpressionMatch match = leadingNumber.match(text);
-    if (!match.hasMatch())
-        return 0;
-    const double value = match.captured(1).toDouble();
-    const bool wholeBack = value >= 0 && value < cards::kBackCount && value == std::floor(value);
-    return wholeBack ? static_cast<float>(value) : 0.0f;
 }

@@ -107,7 +107,3 @@ private:
 
     bool holdingFocus_ = false;
 };
-
-// The back index a saved text stands for: the number at its start, leading blanks ignored;
-// anything that is not a whole number 0..7 gives 0.
-float BackIndexFromText(const QString& text);

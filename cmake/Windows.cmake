@@ -29,7 +29,9 @@ add_custom_command(OUTPUT ${ZORVANE_ICON}
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/make-ico.py ${ZORVANE_ICON} ${icons}
     DEPENDS ${PROJECT_SOURCE_DIR}/tools/make-ico.py ${icons} VERBATIM)
 
-set(ZORVANE_MANIFEST ${windows_dist}/zorvane.exe.manifest)
+# The manifest and the version resource take the project's version.
+set(ZORVANE_MANIFEST ${generated}/zorvane.exe.manifest)
+configure_file(${windows_dist}/zorvane.exe.manifest.in ${ZORVANE_MANIFEST} @ONLY)
 configure_file(${windows_dist}/zorvane.rc.in ${generated}/zorvane.rc @ONLY)
 set_source_files_properties(${generated}/zorvane.rc PROPERTIES
     OBJECT_DEPENDS "${ZORVANE_ICON};${ZORVANE_MANIFEST}")

@@ -1,13 +1,11 @@
 #include "GameDialog.h"
 
 #include "Emblem.h"
+#include "platform/Palette.h"
 
 GameDialog::GameDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setWindowIcon(EmblemIcon());
-    setAutoFillBackground(true);
-    QPalette colors = palette();
-    colors.setColor(QPalette::Window, Qt::black);
-    setPalette(colors);
+    platform::FillBlack(*this);
 }

@@ -1,6 +1,7 @@
 #include "LinkLabel.h"
 
 #include "platform/Label.h"
+#include "platform/Palette.h"
 #include "platform/SystemCalls.h"
 
 #include <QCursor>
@@ -20,9 +21,8 @@ const QCursor& pointingHand() {
 
 } // namespace
 
-const QColor LinkLabel::kCyan(0, 255, 255);
 const QColor LinkLabel::kBlue(0, 0, 255);
-const LinkLabel::Looks LinkLabel::kWebPageLooks{{kCyan, false}, {kBlue, true}, false};
+const LinkLabel::Looks LinkLabel::kWebPageLooks{{platform::kCyan, false}, {kBlue, true}, false};
 const LinkLabel::Looks LinkLabel::kHelpLooks{{kBlue, true}, {kBlue, true}, true};
 
 LinkLabel* LinkLabel::attach(platform::Label* label, const Looks& looks, const QString& address) {

@@ -26,7 +26,6 @@ public:
         bool clickUnderline;
     };
 
-    static const QColor kCyan;
     static const QColor kBlue;
     // Cyan at rest, blue and underlined while hovered, blue without underline once clicked.
     static const Looks kWebPageLooks;

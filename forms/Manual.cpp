@@ -1,6 +1,6 @@
 #include "Manual.h"
 
-#include "board/ProgramTexts.h"
+#include "platform/ProgramTexts.h"
 #include "platform/Translations.h"
 
 #include <QCoreApplication>

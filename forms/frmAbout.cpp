@@ -2,10 +2,11 @@
 
 #include "Emblem.h"
 #include "LinkLabel.h"
-#include "board/ProgramTexts.h"
 #include "platform/Conversions.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
+#include "platform/Palette.h"
+#include "platform/ProgramTexts.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -28,11 +29,12 @@ constexpr QRect kLblNoteRect(32, 168, 147, 16);
 constexpr char kNote[] = QT_TRANSLATE_NOOP("frmAbout", "You can visit web page : ");
 constexpr QRect kLblWebPageRect(200, 168, 63, 16);
 constexpr QRect kCmdOKRect(120, 208, 84, 25);
+constexpr char kNotice[] =
+    //: The About window's copyright line.
+    QT_TRANSLATE_NOOP("frmAbout", "Copyright (C) 2026 The Zorvane developers");
 const frmAbout::LineControl kLine1{360, 2145, 4560, 2145, QColor(128, 128, 128)};
 const frmAbout::LineControl kLine2{360, 2160, 4560, 2160, Qt::white};
 constexpr float kLinkGap = 240; // between the note and the address, in twips
-
-const QColor kTitleRed(192, 0, 0);
 
 constexpr float twips(int pixels) {
     return static_cast<float>(pixels * GameDialog::kTwipsPerPixel);
@@ -74,16 +76,16 @@ void frmAbout::createControls() {
     picMark->setAlignment(Qt::AlignCenter);
     //: What a screen reader calls the About window's picture.
     picMark->setAccessibleName(tr("Zorvane emblem"));
-    lblSoftwareVersion = textLabel(this, kLblSoftwareVersionRect, kTitleRed, true);
+    lblSoftwareVersion = textLabel(this, kLblSoftwareVersionRect, platform::kDarkRed, true);
     lblSoftwareAuther = textLabel(this, kLblSoftwareAutherRect, Qt::white, false);
     lblNote = textLabel(this, kLblNoteRect, Qt::white, false);
     lblNote->setCaption(tr(kNote));
-    lblWebPage = textLabel(this, kLblWebPageRect, LinkLabel::kCyan, false);
+    lblWebPage = textLabel(this, kLblWebPageRect, platform::kCyan, false);
     webPageLink = LinkLabel::attach(lblWebPage, LinkLabel::kWebPageLooks,
                                     QString::fromUtf8(texts::kHomePage));
     //: The button that closes the About window.
     cmdOK = new QPushButton(tr("&OK"), this);
-    cmdOK->setFont(platform::MsSansSerif(8.25, true));
+    cmdOK->setFont(platform::CaptionFont());
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     placeAsDesigned();
 }
@@ -115,7 +117,7 @@ void frmAbout::setCaptions() {
     //: The About window's title; %1 is the program's name, "Zorvane 1.2".
     setWindowTitle(tr("About %1").arg(title));
     lblSoftwareVersion->setCaption(title);
-    lblSoftwareAuther->setCaption(tr(texts::kNotice));
+    lblSoftwareAuther->setCaption(tr(kNotice));
     lblWebPage->setCaption(QString::fromUtf8(texts::kHomePage));
 }
 

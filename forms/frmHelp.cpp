@@ -4,6 +4,7 @@
 #include "Manual.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
+#include "platform/Palette.h"
 
 #include <QKeyEvent>
 
@@ -13,8 +14,6 @@ constexpr QSize kClientSize(484, 268);
 constexpr QRect kLabel1Rect(88, 48, 308, 37);
 constexpr QRect kLblHelpRect(136, 112, 210, 29);
 constexpr QRect kLabel2Rect(48, 176, 393, 25);
-
-const QColor kYellow(255, 255, 0);
 
 platform::Label* captioned(platform::Label* label, const QString& caption) {
     label->setCaption(caption);
@@ -26,11 +25,11 @@ platform::Label* captioned(platform::Label* label, const QString& caption) {
 frmHelp::frmHelp(QWidget* parent) : GameDialog(parent) {
     //: The Help window's title.
     setWindowTitle(tr("Zorvane Online Help"));
-    setFont(platform::MsSansSerif(8.25, true));
-    Label1 = captioned(
-        new platform::Label(this, kLabel1Rect, kYellow, platform::MsSansSerif(24, true), true),
-        //: The Help window's heading, in large letters; at most 396 pixels.
-        tr("Zorvane Help"));
+    setFont(platform::CaptionFont());
+    Label1 = captioned(new platform::Label(this, kLabel1Rect, platform::kYellow,
+                                           platform::MsSansSerif(24, true), true),
+                       //: The Help window's heading, in large letters; at most 396 pixels.
+                       tr("Zorvane Help"));
     lblHelp = captioned(new platform::Label(this, kLblHelpRect, LinkLabel::kBlue,
                                             platform::MsSansSerif(18, true, true), true),
                         //: A link, not a button: it opens the manual in the browser.

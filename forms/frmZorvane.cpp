@@ -2,20 +2,19 @@
 
 #include "Emblem.h"
 #include "LinkLabel.h"
-#include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "platform/Palette.h"
+#include "platform/ProgramTexts.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace {
 
-// The window's client area; the board control is larger and is cut off on the right and at
-// the bottom, where it shows nothing.
+// The window's client area; the board control is larger (board::kControlRect).
 constexpr QSize kClientSize(374, 460);
-constexpr QRect kBoardControlRect(0, 0, 393, 473);
 
 template <typename Window> void showModally(Window*& window, QWidget* owner) {
     if (!window)
@@ -33,9 +32,8 @@ frmZorvane::frmZorvane(QWidget* parent)
     setWindowTitle(QString::fromUtf8(texts::kProgramTitle));
     setWindowIcon(EmblemIcon());
     QPalette colors = palette();
-    colors.setColor(QPalette::Window, QColor(192, 192, 192));
+    colors.setColor(QPalette::Window, platform::kSilver);
     setPalette(colors);
-    ocxZorvane_->setGeometry(kBoardControlRect);
     setFixedSize(kClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include "Palette.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,7 +60,7 @@ void PictureBox::paintSunkenBorder(QPainter& painter) const {
     painter.setPen(Qt::black);
     painter.drawLine(1, 1, right - 2, 1);
     painter.drawLine(1, 1, 1, bottom - 2);
-    painter.setPen(QColor(192, 192, 192));
+    painter.setPen(kSilver);
     painter.drawLine(1, bottom - 1, right - 1, bottom - 1);
     painter.drawLine(right - 1, 1, right - 1, bottom - 1);
 }

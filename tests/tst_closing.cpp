@@ -1,4 +1,3 @@
-#include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
 #include "cards/eCard.h"
 #include "support/PixelTruth.h"
@@ -434,7 +433,7 @@ void ClosingTest::realTimersKeepTickingBehindModalBoxesAndNeverOverlap() {
     QTimer watcher;
     connect(&watcher, &QTimer::timeout, this, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->text() != QLatin1String(texts::kUnknownDesign) ||
+        if (!box || box->text() != QLatin1String("God's design is unknown !") ||
             !ticksWhenOwnBoxOpened.isNull())
             return;
         ticksWhenOwnBoxOpened = ticks;

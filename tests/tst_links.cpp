@@ -1,9 +1,9 @@
-#include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
 #include "forms/Manual.h"
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
 #include "forms/frmZorvane.h"
+#include "platform/ProgramTexts.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

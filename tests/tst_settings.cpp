@@ -1,5 +1,6 @@
 #include "board/ocxZorvane.h"
 #include "cards/eCard.h"
+#include "settings/CardBack.h"
 #include "settings/eNew.h"
 #include "support/PixelTruth.h"
 #include "support/TestSupport.h"
@@ -54,7 +55,7 @@ void SettingsTest::backIndexFromText_data() {
 void SettingsTest::backIndexFromText() {
     QFETCH(QString, text);
     QFETCH(float, back);
-    QCOMPARE(BackIndexFromText(text), back);
+    QCOMPARE(eNew::BackIndexFromText(text, cards::kBackCount), back);
 }
 
 void SettingsTest::newBackStepsAndSaves_data() {

@@ -1,4 +1,3 @@
-#include "board/ProgramTexts.h"
 #include "board/ocxZorvane.h"
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
@@ -13,6 +12,10 @@
 #include <functional>
 
 namespace {
+
+const QString kNotice = QStringLiteral("Copyright (C) 2026 The Zorvane developers");
+// The build's home page (ZORVANE_HOME_PAGE), which a packager may set.
+const QString kHomePage = QStringLiteral(ZORVANE_HOME_PAGE);
 
 // The outer width the layout is checked with: the designed client width and a 6-pixel frame.
 constexpr float kOuterWidth = 5400;
@@ -76,9 +79,9 @@ void WindowsTest::aboutTexts() {
     about.Load();
     QCOMPARE(about.windowTitle(), QStringLiteral("About Zorvane 1.2"));
     QCOMPARE(about.lblSoftwareVersion->Caption(), QStringLiteral("Zorvane 1.2"));
-    QCOMPARE(about.lblSoftwareAuther->Caption(), QString::fromUtf8(texts::kNotice));
+    QCOMPARE(about.lblSoftwareAuther->Caption(), kNotice);
     QCOMPARE(about.lblNote->Caption(), QStringLiteral("You can visit web page : "));
-    QCOMPARE(about.lblWebPage->Caption(), QString::fromUtf8(texts::kHomePage));
+    QCOMPARE(about.lblWebPage->Caption(), kHomePage);
     QCOMPARE(about.cmdOK->text(), QStringLiteral("&OK"));
     QCOMPARE(about.size(), QSize(354, 246));
     QCOMPARE(about.picMark->size(), QSize(34, 34));
@@ -89,8 +92,7 @@ void WindowsTest::aboutLayout_data() {
     QTest::addColumn<QString>("notice");
     QTest::addColumn<QString>("address");
     QTest::addColumn<bool>("tooWide");
-    QTest::newRow("as shipped") << QString::fromUtf8(texts::kNotice)
-                                << QString::fromUtf8(texts::kHomePage) << false;
+    QTest::newRow("as shipped") << kNotice << kHomePage << false;
     QTest::newRow("too wide")
         << QStringLiteral("Copyright (C) 2026 The Zorvane developers and very many friends")
         << QStringLiteral("https://www.a-very-long-host-name-for-the-zorvane-home-page.example/")
@@ -154,7 +156,7 @@ void WindowsTest::aboutOpensModallyWithTheSameLayoutEveryTime() {
     clickAndInspect<frmAbout>(main.board()->cmdAbout, [&](frmAbout* about) {
         QCOMPARE(about, opened);
         QCOMPARE(layoutOf(about), first);
-        QCOMPARE(about->lblWebPage->Caption(), QString::fromUtf8(texts::kHomePage));
+        QCOMPARE(about->lblWebPage->Caption(), kHomePage);
     });
     QVERIFY(main.board()->cmdAbout->isEnabled());
 }
