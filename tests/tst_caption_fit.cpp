@@ -5,29 +5,23 @@
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
 #include "platform/Fonts.h"
+#include "support/TestSupport.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 
 namespace {
 
-// Every label lies inside its parent, and every button's caption inside the button with the
-// margins its style gives.
+// Every label lies inside its parent, and every button's caption inside the button.
 void verifyCaptionsFit(QWidget& window) {
     window.show();
     for (const QLabel* label : window.findChildren<QLabel*>())
         QVERIFY2(label->parentWidget()->rect().contains(label->geometry()),
                  qPrintable(label->text()));
-    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
-        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
-        const int margins =
-            2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + margins <= button->width(),
-                 qPrintable(caption));
-    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
+        QVERIFY2(testing::captionFits(button), qPrintable(button->text()));
 }
 
 } // namespace

@@ -10,23 +10,6 @@
 
 using testing::card;
 
-namespace {
-
-// A position with the stock at stockTop, the waste topped by waste, and only column 0 in play,
-// topped by top over a covered card below.
-void rigPosition(ocxZorvane& b, float stockTop, float waste, float top, float below) {
-    BoardState& s = b.state;
-    s.sgColumnTop.fill(-1);
-    s.sgColumnTop[0] = 1;
-    s.sgTableau[0][0] = below;
-    s.sgTableau[0][1] = top;
-    s.sgStockTop = stockTop;
-    s.sgWasteTop = 20;
-    s.avWaste[20] = waste;
-}
-
-} // namespace
-
 class DealEndTest : public QObject {
     Q_OBJECT
 private slots:
@@ -66,7 +49,7 @@ void DealEndTest::blockedOnlyWhenNothingCanMove() {
     QFETCH(bool, blocked);
     testing::MessageBoxRecorder boxes;
     ocxZorvane board;
-    rigPosition(board, stockTop, waste, top, below);
+    testing::rigColumnZero(board.state, stockTop, waste, top, below);
 
     board.CheckDealEnd();
 
@@ -83,7 +66,7 @@ void DealEndTest::blockedOnlyWhenNothingCanMove() {
 void DealEndTest::blockedDealIsAnnouncedThenDealtAgain() {
     testing::ScriptedRandom zero({0.0f});
     ocxZorvane board;
-    rigPosition(board, -1, card(4, 1), card(8, 2), card(1));
+    testing::rigColumnZero(board.state, -1, card(4, 1), card(8, 2), card(1));
     board.state.iHitKind = 0;
     board.state.iHitColumn = 0;
     QImage& image = board.picZorvane->hDC();

@@ -1,5 +1,6 @@
 #include "board/ocxZorvane.h"
 #include "cards/eCard.h"
+#include "settings/eNew.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -60,28 +61,45 @@ private slots:
     void unreadableFile();
 };
 
+// start is the back the game must start with, or -1 where any whole back will do.
 void HostileSettingsTest::startsWithAValidBackAndNoMessage_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("random bytes") << randomBytes(4096, 7);
-    QTest::newRow("random bytes after a good value") << kSavedTwo + randomBytes(4096, 11);
-    QTest::newRow("binary junk") << QByteArray("\0\0\0\xff\xfe[General\x00Card_Back=\x01", 24);
-    QTest::newRow("1 MB value") << "[General]\nCard_Back=" + QByteArray(1 << 20, '7') + "\n";
-    QTest::newRow("serialised variant") << QByteArray("[General]\nCard_Back=@Variant(\\0\\0)\n");
-    QTest::newRow("section only") << QByteArray("[General");
+    QTest::addColumn<int>("start");
+    QTest::newRow("empty file") << QByteArray() << 0;
+    QTest::newRow("no value") << QByteArray("[General]\nOther=1\n") << 0;
+    QTest::newRow("empty value") << QByteArray("[General]\nCard_Back=\n") << 0;
+    QTest::newRow("out of range") << QByteArray("[General]\nCard_Back=9\n") << 0;
+    QTest::newRow("a list") << QByteArray("[General]\nCard_Back=1, 2\n") << 0;
+    QTest::newRow("binary junk") << QByteArray("\x00\xff\x01[[[=\n\x80\x81", 9) << 0;
+    QTest::newRow("binary junk in the section")
+        << QByteArray("\0\0\0\xff\xfe[General\x00Card_Back=\x01", 24) << -1;
+    QTest::newRow("random bytes") << randomBytes(4096, 7) << -1;
+    QTest::newRow("random bytes after a good value") << kSavedTwo + randomBytes(4096, 11) << -1;
+    QTest::newRow("1 MB value") << "[General]\nCard_Back=" + QByteArray(1 << 20, '7') + "\n" << -1;
+    QTest::newRow("serialised variant")
+        << QByteArray("[General]\nCard_Back=@Variant(\\0\\0)\n") << -1;
+    QTest::newRow("section only") << QByteArray("[General") << -1;
 }
 
 void HostileSettingsTest::startsWithAValidBackAndNoMessage() {
     QFETCH(QByteArray, content);
+    QFETCH(int, start);
     testing::ConfigHome config;
     testing::MessageBoxRecorder messages;
     config.writeSettingsFile(content);
+    eCard::sgBackIndex = 4; // what an earlier board left
 
     ocxZorvane board;
     QVERIFY(isWholeBack(eCard::sgBackIndex));
+    if (start >= 0)
+        QCOMPARE(eCard::sgBackIndex, static_cast<float>(start));
     board.cmdChange->click();
     const float chosen = eCard::sgBackIndex;
     QVERIFY(messages.calls.empty());
+    if (start >= 0)
+        QCOMPARE(eNew::GetRegValue(QStringLiteral("Software\\Zorvane\\PokerSetting"),
+                                   QStringLiteral("Card_Back")),
+                 QString::number(start + 1));
     // The next start finds the new back, whatever else the file held.
     ocxZorvane nextStart;
     QCOMPARE(eCard::sgBackIndex, chosen);

@@ -32,28 +32,16 @@ void rigDeal(ocxZorvane& b, float waste, float column0Top = card(1)) {
     testing::dealDeck(b, deck);
 }
 
-void emptyColumn(ocxZorvane& b, int column) {
-    b.state.sgColumnTop[static_cast<std::size_t>(column)] = -1;
-    b.EraseRect(71.0f * column, 0, 70, 115);
-}
-
-void leaveStock(ocxZorvane& b, int top) {
-    b.state.sgStockTop = static_cast<float>(top);
-    b.EraseRect(0, 150, 354, 95);
-    for (int i = 0; i <= top; ++i)
-        b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, 10 * i, 150, b.picBack);
-}
-
 enum class Setup { Play, EmptyColumn, LastStockCard, NoStock };
 
 void prepare(ocxZorvane& b, Setup setup, float waste) {
     rigDeal(b, waste);
     if (setup == Setup::EmptyColumn)
-        emptyColumn(b, kColumn);
+        testing::shortenColumn(b, kColumn, -1);
     if (setup == Setup::LastStockCard)
-        leaveStock(b, 0);
+        testing::shortenStock(b, 0);
     if (setup == Setup::NoStock)
-        leaveStock(b, -1);
+        testing::shortenStock(b, -1);
 }
 
 void doubleClickAt(ocxZorvane& b, QPointF at) {

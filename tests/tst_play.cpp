@@ -42,24 +42,6 @@ const QImage& backs(ocxZorvane& b) {
     return b.picBack.hDC();
 }
 
-// Leaves column 2 with its top card at row, painted as play would have left it.
-void shortenColumn(ocxZorvane& b, int row) {
-    b.state.sgColumnTop[kColumn] = static_cast<float>(row);
-    b.EraseRect(kColumnLeft, 0, 70, 115);
-    for (int r = 0; r < row; ++r)
-        b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, kColumnLeft, 5 * r, b.picBack);
-    b.objCard->ShowCard(*b.picZorvane, clsCard::kFace, b.state.sgTableau[kColumn][row], kColumnLeft,
-                        5 * row, b.picFront);
-}
-
-// Leaves the stock with its top card at index top, painted as play would have left it.
-void shortenStock(ocxZorvane& b, int top) {
-    b.state.sgStockTop = static_cast<float>(top);
-    b.EraseRect(0, 150, 354, 95);
-    for (int i = 0; i <= top; ++i)
-        b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, 10 * i, 150, b.picBack);
-}
-
 // Column 2's top card, which lay at row, is now the second waste card and the card below it
 // shows face up, or the column is empty and black.
 void verifyMovedFromColumn(ocxZorvane& b, int row, float moved) {
@@ -269,7 +251,7 @@ void PlayTest::dropOnTheWaste() {
     testing::putCard(deck, testing::tableauCell(kColumn, row), dragged);
     testing::putCard(deck, testing::kWasteCell, waste);
     testing::dealDeck(board, deck);
-    shortenColumn(board, row);
+    testing::shortenColumn(board, kColumn, row);
     const BoardState& s = board.state;
     const QImage& image = board.picZorvane->hDC();
     const QImage before = image;
@@ -420,7 +402,7 @@ void PlayTest::doubleClickOnTheStock() {
     // does not block the deal.
     testing::putCard(deck, testing::stockCell(0), card(5, 1));
     testing::dealDeck(board, deck);
-    shortenStock(board, top);
+    testing::shortenStock(board, top);
     const BoardState& s = board.state;
     const QImage& image = board.picZorvane->hDC();
     const float turned = s.avStock[top];
@@ -467,7 +449,7 @@ void PlayTest::doubleClickOnATableauCard() {
     testing::putCard(deck, testing::tableauCell(kColumn, row), card(6));
     testing::putCard(deck, testing::kWasteCell, waste);
     testing::dealDeck(board, deck);
-    shortenColumn(board, row);
+    testing::shortenColumn(board, kColumn, row);
     const QImage before = board.picZorvane->hDC();
 
     testing::moveTo(*board.picZorvane, at);

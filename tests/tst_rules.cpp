@@ -31,13 +31,7 @@ BoardState position(float stockTop, float waste, float top, float below) {
     BoardState s;
     s.avDeck = testing::orderedDeck();
     board::LayOutDeck(s);
-    s.sgColumnTop.fill(-1);
-    s.sgColumnTop[0] = 1;
-    s.sgTableau[0][0] = below;
-    s.sgTableau[0][1] = top;
-    s.sgStockTop = stockTop;
-    s.sgWasteTop = 20;
-    s.avWaste[20] = waste;
+    testing::rigColumnZero(s, stockTop, waste, top, below);
     return s;
 }
 

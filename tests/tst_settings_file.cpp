@@ -18,8 +18,6 @@ class SettingsFileTest : public QObject {
     Q_OBJECT
 private slots:
     void storedInTheUsersConfigFile();
-    void badSavedValuesStartWithBackZero_data();
-    void badSavedValuesStartWithBackZero();
     void unwritableSettingsKeepTheNewBack();
 };
 
@@ -28,27 +26,6 @@ void SettingsFileTest::storedInTheUsersConfigFile() {
     eNew::SetRegValue(kKey, kName, QStringLiteral("4"));
     QCOMPARE(eNew::SettingsLocation(kKey), config.settingsFile());
     QVERIFY(config.readSettingsFile().contains("Card_Back=4"));
-}
-
-void SettingsFileTest::badSavedValuesStartWithBackZero_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::newRow("no value") << QByteArray("[General]\nOther=1\n");
-    QTest::newRow("empty value") << QByteArray("[General]\nCard_Back=\n");
-    QTest::newRow("out of range") << QByteArray("[General]\nCard_Back=9\n");
-    QTest::newRow("a list") << QByteArray("[General]\nCard_Back=1, 2\n");
-    QTest::newRow("binary junk") << QByteArray("\x00\xff\x01[[[=\n\x80\x81", 9);
-    QTest::newRow("empty file") << QByteArray();
-}
-
-void SettingsFileTest::badSavedValuesStartWithBackZero() {
-    QFETCH(QByteArray, file);
-    testing::ConfigHome config;
-    config.writeSettingsFile(file);
-    eCard::sgBackIndex = 4;
-    ocxZorvane board;
-    QCOMPARE(eCard::sgBackIndex, 0.0f);
-    board.cmdChange->click();
-    QCOMPARE(eNew::GetRegValue(kKey, kName), QStringLiteral("1"));
 }
 
 void SettingsFileTest::unwritableSettingsKeepTheNewBack() {

@@ -83,6 +83,14 @@ void make(ocxZorvane& b, Change change) {
     }
 }
 
+// Whether a sentence is held back on the widget until a screen reader would hear it. Qt sends
+// accessibility events only while a platform bridge is active, which no public call turns on
+// for the offscreen platform, so the holder is what shows here.
+bool holdsASentence(const QWidget* widget) {
+    return widget->findChild<QObject*>(QStringLiteral("platform.heldAnnouncement"),
+                                       Qt::FindDirectChildrenOnly) != nullptr;
+}
+
 } // namespace
 
 class SpeechTest : public QObject {
@@ -92,6 +100,7 @@ private slots:
     void cleanup() { platform::installTranslations({}); }
     void eachChangeIsSpokenInThePlayersLanguage_data();
     void eachChangeIsSpokenInThePlayersLanguage();
+    void aSentenceWaitsUntilItWouldBeHeard();
 
 private:
     testing::ConfigHome config_;
@@ -156,6 +165,34 @@ void SpeechTest::eachChangeIsSpokenInThePlayersLanguage() {
         QCOMPARE(said, spoken);
     }
     QVERIFY(boxes.calls.empty());
+}
+
+// A sentence announced while a screen reader would not speak it is held until the widget would
+// be heard, with the focus in the active window; the last sentence is the one kept.
+void SpeechTest::aSentenceWaitsUntilItWouldBeHeard() {
+    QWidget window;
+    auto* box = new QWidget(&window);
+    box->setFocusPolicy(Qt::StrongFocus);
+    QWidget other;
+    window.show();
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+
+    platform::Announce(box, QStringLiteral("first"));
+    platform::Announce(box, QStringLiteral("second"));
+    QTest::qWait(50);
+    QVERIFY(holdsASentence(box));
+    QCOMPARE(platform::LastAnnouncement(box), QStringLiteral("second"));
+
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    box->setFocus();
+    QTRY_VERIFY(!holdsASentence(box));
+    // Heard at once from now on: nothing is held.
+    platform::Announce(box, QStringLiteral("third"));
+    QVERIFY(!holdsASentence(box));
+    QCOMPARE(platform::LastAnnouncement(box), QStringLiteral("third"));
 }
 
 QTEST_MAIN(SpeechTest)

@@ -9,14 +9,15 @@
 #include "forms/frmZorvane.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
+#include "platform/Palette.h"
 #include "platform/PictureBox.h"
 #include "platform/Translations.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyleOptionButton>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <vector>
@@ -63,17 +64,6 @@ QStringList captionsOf(const QList<QPushButton*>& buttons) {
     for (const QPushButton* button : buttons)
         captions << button->text();
     return captions;
-}
-
-// The caption's text, without its access-key marker, fits where the style draws it.
-bool captionFits(const QPushButton* button) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const QRect contents =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    QString shown = button->text();
-    shown.remove(QLatin1Char('&'));
-    return button->fontMetrics().horizontalAdvance(shown) <= contents.width();
 }
 
 bool inside(const QWidget* child, QRect area) {
@@ -130,7 +120,7 @@ QStringList translationsOf(const QString& language) {
 // The characters of the texts that neither the caption font nor any font it falls back on
 // has, which would show as empty boxes.
 QString charactersWithoutGlyph(const QStringList& texts) {
-    const QFontMetrics metrics(platform::MsSansSerif(8.25, true));
+    const QFontMetrics metrics(platform::CaptionFont());
     QString missing;
     for (const QString& text : texts)
         for (const char32_t c : text.toUcs4()) {
@@ -319,7 +309,7 @@ void TranslationsTest::textsFitTheirBoxes() {
     main.show();
     ocxZorvane& board = *main.board();
     for (const QPushButton* button : buttonsOf(main))
-        QVERIFY2(captionFits(button), qPrintable(button->text()));
+        QVERIFY2(testing::captionFits(button), qPrintable(button->text()));
     QVERIFY2(inside(board.Label1, &board), qPrintable(board.Label1->Caption()));
     const int edge = board.picZorvane->borderWidth();
     const QRect client = board.picZorvane->rect().adjusted(edge, edge, -edge, -edge);

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 class ocxZorvane;
+struct BoardState;
 
 // Positions chosen card by card, laid out and painted as a fresh deal lays out a shuffled deck.
 namespace testing {
@@ -37,5 +38,16 @@ cards::Deck orderedDeck();
 void putCard(cards::Deck& deck, std::size_t cell, float card);
 // Lays the deck out unshuffled through the deal's own layout, and paints the board.
 void dealDeck(ocxZorvane& board, const cards::Deck& deck);
+
+// Leaves the column with its top card at row, or empty at -1, painted as play would have left
+// it.
+void shortenColumn(ocxZorvane& board, int column, int row);
+// Leaves the stock with its top card at index top, or empty at -1, painted as play would have
+// left it.
+void shortenStock(ocxZorvane& board, int top);
+
+// A position in the state alone: column 0 the only one in play, topped by top over the covered
+// card below, the stock at stockTop and the waste topped by waste at index 20.
+void rigColumnZero(BoardState& s, float stockTop, float waste, float top, float below);
 
 } // namespace testing

@@ -3,9 +3,22 @@
 #include "platform/Random.h"
 #include "platform/SystemCalls.h"
 
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <memory>
 
 namespace testing {
+
+bool captionFits(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect contents =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    QString shown = button->text();
+    shown.remove(QLatin1Char('&'));
+    return button->fontMetrics().horizontalAdvance(shown) <= contents.width();
+}
 
 ScriptedRandom::ScriptedRandom(std::vector<float> values) {
     auto script = std::make_shared<std::vector<float>>(std::move(values));

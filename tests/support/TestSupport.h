@@ -5,9 +5,13 @@
 #include <cmath>
 #include <vector>
 
+class QPushButton;
 class QWidget;
 
 namespace testing {
+
+// The button's caption, without its access-key marker, fits where the style draws it.
+bool captionFits(const QPushButton* button);
 
 // The largest float below 1: the greatest value the generator may yield.
 inline const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
