@@ -46,6 +46,7 @@ struct BoardState {
     float sgDragDX = 0;
     float sgDragDY = 0;
     float sgLeftTop = 0;
+    float sgBackIndex = 0; // the back every face-down card shows, 0..7
 };
 
 namespace board {

@@ -18,12 +18,13 @@ void ocxZorvane::DrawBoard() {
     objCard->ShowCard(*picZorvane, clsCard::kFace, s.avWaste[0], 0, s.iWasteY, picFront);
     const int stockTop = roundToInt16(s.sgStockTop);
     for (int i = 0; i <= stockTop; ++i)
-        objCard->ShowCard(*picZorvane, clsCard::kBack, 0, board::kStockStep * i, s.iStockY,
-                          picBack);
+        objCard->ShowCard(*picZorvane, clsCard::kBack, s.sgBackIndex, board::kStockStep * i,
+                          s.iStockY, picBack);
     for (int c = 0; c < board::kColumnCount; ++c) {
         const float left = static_cast<float>(cards::kCardWidth * c);
         for (int r = 0; r < board::kRowsPerColumn - 1; ++r)
-            objCard->ShowCard(*picZorvane, clsCard::kBack, 0, left, board::kRowStep * r, picBack);
+            objCard->ShowCard(*picZorvane, clsCard::kBack, s.sgBackIndex, left, board::kRowStep * r,
+                              picBack);
         constexpr int topRow = board::kRowsPerColumn - 1;
         objCard->ShowCard(*picZorvane, clsCard::kFace, s.sgTableau[c][topRow], left,
                           board::kRowStep * topRow, picFront);

@@ -106,8 +106,8 @@ void startDrag(ocxZorvane& b, std::size_t column) {
     eraseColumnTopCell(b, b.state, column);
     const float top = columnTopRow(b.state, column);
     if (top > 0)
-        b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, columnLeft(column), rowTop(top - 1),
-                            b.picBack);
+        b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, b.state.sgBackIndex, columnLeft(column),
+                            rowTop(top - 1), b.picBack);
 }
 
 // The floating card keeps the offset that the card's corner had from the pointer at the hover.
@@ -148,8 +148,8 @@ void paintMove(ocxZorvane& b, const BoardState& before, bool lifted) {
         b.DrawFace(board::wasteTopCard(s), s.sgWasteTop * s.sgWasteStep, s.iWasteY);
     if (source < 0) {
         if (s.sgStockTop != kEmptyPile)
-            b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, 0, board::kStockStep * s.sgStockTop,
-                                s.iStockY, b.picBack);
+            b.objCard->ShowCard(*b.picZorvane, clsCard::kBack, s.sgBackIndex,
+                                board::kStockStep * s.sgStockTop, s.iStockY, b.picBack);
     } else if (columnTopRow(s, column) != kEmptyPile) {
         b.DrawFace(columnTopCard(s, column), columnLeft(column), rowTop(columnTopRow(s, column)));
     }

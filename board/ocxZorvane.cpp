@@ -1,7 +1,6 @@
 #include "ocxZorvane.h"
 
 #include "cards/Sheets.h"
-#include "cards/eCard.h"
 #include "platform/Fonts.h"
 #include "platform/Palette.h"
 #include "platform/ProgramTexts.h"
@@ -101,8 +100,8 @@ void ocxZorvane::createChildren() {
 }
 
 void ocxZorvane::Initialize() {
-    objCard = std::make_unique<clsCard>(); // seeds the generator before the first shuffle
-    eCard::sgBackIndex = eNew::BackIndexFromText(
+    objCard = std::make_unique<clsCard>();
+    state.sgBackIndex = eNew::BackIndexFromText(
         eNew::GetRegValue(eNew::kSettingsKey, eNew::kBackValueName), cards::kBackCount);
     state.iStockY = board::kStockY;
     state.iWasteY = board::kWasteY;
@@ -119,12 +118,12 @@ void ocxZorvane::cmdNew_Click() {
 }
 
 void ocxZorvane::cmdChange_Click() {
-    if (eCard::sgBackIndex >= cards::kBackCount - 1)
-        eCard::sgBackIndex = 0;
+    if (state.sgBackIndex >= cards::kBackCount - 1)
+        state.sgBackIndex = 0;
     else
-        eCard::sgBackIndex += 1;
+        state.sgBackIndex += 1;
     eNew::SetRegValue(eNew::kSettingsKey, eNew::kBackValueName,
-                      QString::number(static_cast<int>(eCard::sgBackIndex)));
+                      QString::number(static_cast<int>(state.sgBackIndex)));
     cmdNew_Click();
     flickerEnabled(cmdChange);
 }

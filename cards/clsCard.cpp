@@ -1,6 +1,5 @@
 #include "clsCard.h"
 
-#include "eCard.h"
 #include "platform/BitBlt.h"
 #include "platform/Conversions.h"
 #include "platform/Random.h"
@@ -39,7 +38,7 @@ void clsCard::ShowCard(platform::Surface& objDes, std::int32_t ShowType, float C
         sourceLeft = (n / cards::kSuitCount) * cards::kCardWidth;
         sourceTop = (n % cards::kSuitCount) * cards::kCardHeight;
     } else {
-        sourceLeft = roundToInt32(static_cast<double>(eCard::sgBackIndex) * cards::kCardWidth);
+        sourceLeft = roundToInt32(static_cast<double>(CardIndex) * cards::kCardWidth);
     }
     platform::BitBlt(destination, roundToInt32(x), roundToInt32(y), cards::kCardWidth,
                      cards::kCardHeight, sheet, sourceLeft, sourceTop);

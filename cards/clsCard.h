@@ -17,8 +17,8 @@ public:
     void CutCard(cards::Deck& av) const;
 
     enum ShowType : std::int32_t { kFace = 0, kBack = 1 };
-    // Copies the face of CardIndex (ShowType 0) or the current back (1) from objRes to (x, y)
-    // of objDes; any other ShowType draws nothing.
+    // Copies the face of card CardIndex (ShowType 0) or back number CardIndex (1) from objRes to
+    // (x, y) of objDes; any other ShowType draws nothing.
     void ShowCard(platform::Surface& objDes, std::int32_t ShowType, float CardIndex, float x,
                   float y, platform::Surface& objRes) const;
 

@@ -1,5 +1,4 @@
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "support/PixelTruth.h"
 #include "support/TestSupport.h"
 
@@ -9,7 +8,6 @@
 class BoardTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { eCard::sgBackIndex = 0; }
     void layoutOfChildren();
     void freshBoardLayoutPixelByPixel();
     void drawWasteSqueezesAtTheLimit_data();
@@ -58,7 +56,7 @@ void BoardTest::layoutOfChildren() {
 
 void BoardTest::freshBoardLayoutPixelByPixel() {
     ocxZorvane board;
-    eCard::sgBackIndex = 5;
+    board.state.sgBackIndex = 5;
     board.DrawBoard();
     const BoardState& s = board.state;
     const QImage& image = board.picZorvane->hDC();
@@ -160,7 +158,7 @@ void BoardTest::eraseRestoresExactlyItsRectangle() {
 
 void BoardTest::predictionDealsAnewWithTheSameBack() {
     ocxZorvane board;
-    eCard::sgBackIndex = 3;
+    board.state.sgBackIndex = 3;
     board.state.sgColumnTop[2] = -1;
     board.state.sgWasteTop = 7;
     board.state.iHitKind = 0;
@@ -169,7 +167,7 @@ void BoardTest::predictionDealsAnewWithTheSameBack() {
     QCOMPARE(board.state.sgColumnTop[2], 4.0f);
     QCOMPARE(board.state.sgWasteTop, 0.0f);
     QCOMPARE(board.state.iHitKind, std::int16_t(-1));
-    QCOMPARE(eCard::sgBackIndex, 3.0f);
+    QCOMPARE(board.state.sgBackIndex, 3.0f);
     VERIFY_BACK(board.picZorvane->hDC(), 250, 150, 3, board.picBack.hDC());
     QVERIFY(board.cmdNew->isEnabled());
 }

@@ -1,6 +1,5 @@
 #include "cards/Sheets.h"
 #include "cards/clsCard.h"
-#include "cards/eCard.h"
 #include "platform/Surface.h"
 #include "support/PixelTruth.h"
 #include "support/TestSupport.h"
@@ -151,13 +150,9 @@ void CardsTest::showCardCopiesTheRightCell() {
     platform::ImageSurface faces(cards::FaceSheet());
     platform::ImageSurface backs(cards::BackSheet());
     platform::ImageSurface board(QSize(355, 376), Qt::black);
-    const float previousBack = eCard::sgBackIndex;
-    eCard::sgBackIndex = static_cast<float>(card);
 
-    // A back ignores CardIndex, so pass a card number that would point elsewhere.
-    clsCard().ShowCard(board, showType, showType == 0 ? static_cast<float>(card) : 33.0f, 100, 200,
+    clsCard().ShowCard(board, showType, static_cast<float>(card), 100, 200,
                        showType == 0 ? faces : backs);
-    eCard::sgBackIndex = previousBack;
 
     if (showType == 0)
         VERIFY_FACE(board.hDC(), 100, 200, card, faces.hDC());

@@ -1,5 +1,4 @@
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "support/PixelTruth.h"
 #include "support/TestSupport.h"
 
@@ -71,8 +70,8 @@ void rigClearedDeal(ocxZorvane& board, const cards::Deck& waste, int leftOver) {
         board.DrawWasteCard(static_cast<float>(w));
     for (int j = 0; j < leftOver; ++j) {
         s.avStock[j] = waste[52 - leftOver + j];
-        board.objCard->ShowCard(*board.picZorvane, clsCard::kBack, 0, 10.0f * j, 150,
-                                board.picBack);
+        board.objCard->ShowCard(*board.picZorvane, clsCard::kBack, board.state.sgBackIndex,
+                                10.0f * j, 150, board.picBack);
     }
     board.cmdNew->setEnabled(false);
     board.cmdChange->setEnabled(false);
@@ -117,7 +116,6 @@ constexpr int kReadingTicks = 105;
 class ClosingTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { eCard::sgBackIndex = 0; }
     void oneLeftOverCard();
     void wholeStockLeftOver();
     void readingWithoutPairAnnouncesAndDealsAgain();

@@ -1,5 +1,4 @@
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "platform/SystemCalls.h"
 #include "support/PixelTruth.h"
 #include "support/RiggedDeal.h"
@@ -13,7 +12,6 @@ using testing::card;
 class DealEndTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { eCard::sgBackIndex = 0; }
     void blockedOnlyWhenNothingCanMove_data();
     void blockedOnlyWhenNothingCanMove();
     void blockedDealIsAnnouncedThenDealtAgain();

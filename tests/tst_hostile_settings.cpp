@@ -1,5 +1,4 @@
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "settings/eNew.h"
 #include "support/TestSupport.h"
 
@@ -87,14 +86,13 @@ void HostileSettingsTest::startsWithAValidBackAndNoMessage() {
     testing::ConfigHome config;
     testing::MessageBoxRecorder messages;
     config.writeSettingsFile(content);
-    eCard::sgBackIndex = 4; // what an earlier board left
 
     ocxZorvane board;
-    QVERIFY(isWholeBack(eCard::sgBackIndex));
+    QVERIFY(isWholeBack(board.state.sgBackIndex));
     if (start >= 0)
-        QCOMPARE(eCard::sgBackIndex, static_cast<float>(start));
+        QCOMPARE(board.state.sgBackIndex, static_cast<float>(start));
     board.cmdChange->click();
-    const float chosen = eCard::sgBackIndex;
+    const float chosen = board.state.sgBackIndex;
     QVERIFY(messages.calls.empty());
     if (start >= 0)
         QCOMPARE(eNew::GetRegValue(QStringLiteral("Software\\Zorvane\\PokerSetting"),
@@ -102,7 +100,7 @@ void HostileSettingsTest::startsWithAValidBackAndNoMessage() {
                  QString::number(start + 1));
     // The next start finds the new back, whatever else the file held.
     ocxZorvane nextStart;
-    QCOMPARE(eCard::sgBackIndex, chosen);
+    QCOMPARE(nextStart.state.sgBackIndex, chosen);
 }
 
 void HostileSettingsTest::valuesOfEveryLength() {
@@ -111,9 +109,9 @@ void HostileSettingsTest::valuesOfEveryLength() {
         for (const QByteArray& value : {QByteArray(length, '5'), randomBytes(length, length)}) {
             config.writeSettingsFile("[General]\nCard_Back=" + value + "\n");
             ocxZorvane board;
-            QVERIFY2(isWholeBack(eCard::sgBackIndex), qPrintable(QString::number(length)));
+            QVERIFY2(isWholeBack(board.state.sgBackIndex), qPrintable(QString::number(length)));
             if (value == "5")
-                QCOMPARE(eCard::sgBackIndex, 5.0f);
+                QCOMPARE(board.state.sgBackIndex, 5.0f);
         }
     }
 }
@@ -123,9 +121,9 @@ void HostileSettingsTest::settingsFileIsADirectory() {
     QVERIFY(QDir().mkpath(config.settingsFile()));
     testing::MessageBoxRecorder messages;
     ocxZorvane board;
-    QCOMPARE(eCard::sgBackIndex, 0.0f);
+    QCOMPARE(board.state.sgBackIndex, 0.0f);
     board.cmdChange->click();
-    QCOMPARE(eCard::sgBackIndex, 1.0f);
+    QCOMPARE(board.state.sgBackIndex, 1.0f);
     QVERIFY(QFileInfo(config.settingsFile()).isDir());
     QVERIFY(messages.calls.empty());
 }
@@ -147,7 +145,7 @@ void HostileSettingsTest::failedWriteKeepsTheOldFile() {
         FileSizeLimit limit(static_cast<rlim_t>(bytesWritable));
         board.cmdChange->click();
     }
-    QCOMPARE(eCard::sgBackIndex, 3.0f); // used for the rest of the run
+    QCOMPARE(board.state.sgBackIndex, 3.0f); // used for the rest of the run
     QCOMPARE(config.readSettingsFile(), kSavedTwo);
     QCOMPARE(QDir(config.path() + "/Zorvane").entryList(QDir::Files),
              QStringList{"PokerSetting.conf"});
@@ -163,9 +161,9 @@ void HostileSettingsTest::unreadableFile() {
     config.writeSettingsFile(kSavedTwo);
     QFile::setPermissions(config.settingsFile(), QFileDevice::Permissions());
     ocxZorvane board;
-    QCOMPARE(eCard::sgBackIndex, 0.0f);
+    QCOMPARE(board.state.sgBackIndex, 0.0f);
     board.cmdChange->click();
-    QCOMPARE(eCard::sgBackIndex, 1.0f);
+    QCOMPARE(board.state.sgBackIndex, 1.0f);
 }
 
 QTEST_MAIN(HostileSettingsTest)

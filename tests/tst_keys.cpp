@@ -1,5 +1,4 @@
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "forms/frmZorvane.h"
 #include "platform/Speech.h"
 #include "support/Pointer.h"
@@ -131,7 +130,6 @@ Q_DECLARE_METATYPE(Press)
 class KeysTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { eCard::sgBackIndex = 0; }
     void keyMovesWhatADoubleClickMoves_data();
     void keyMovesWhatADoubleClickMoves();
     void keyLeavesTheHoverAlone();

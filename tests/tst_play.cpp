@@ -1,5 +1,4 @@
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "support/PixelTruth.h"
 #include "support/Pointer.h"
 #include "support/RiggedDeal.h"
@@ -89,7 +88,6 @@ void verifyHitCleared(const BoardState& s) {
 class PlayTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { eCard::sgBackIndex = 0; }
     void hoverFindsTheCardUnderThePointer_data();
     void hoverFindsTheCardUnderThePointer();
     void dropOnTheWaste_data();

@@ -1,15 +1,13 @@
 // The card back in the real Windows registry: written for the player under HKEY_CURRENT_USER,
 // read from there first, then from where an older copy of the game may have left it.
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "settings/eNew.h"
 #include "support/Registry.h"
 #include "support/TestSupport.h"
 
-#include <windows.h>
-
 #include <QPushButton>
 #include <QTest>
+#include <windows.h>
 
 using testing::Place;
 using testing::Stored;
@@ -56,36 +54,34 @@ void RegistryTest::readsTheFirstPlaceThatHoldsTheValue_data() {
 
     QTest::newRow("nowhere") << Plants{} << "";
     QTest::newRow("player") << Plants{{Place::Player, text("5")}} << "5";
-    QTest::newRow("older copy's virtual store") << Plants{{Place::VirtualStore32, text("6")}}
-                                                << "6";
-    QTest::newRow("virtual store, 64-bit view") << Plants{{Place::VirtualStore64, text("4")}}
-                                                << "4";
+    QTest::newRow("older copy's virtual store")
+        << Plants{{Place::VirtualStore32, text("6")}} << "6";
+    QTest::newRow("virtual store, 64-bit view")
+        << Plants{{Place::VirtualStore64, text("4")}} << "4";
     QTest::newRow("machine, 32-bit view") << Plants{{Place::Machine32, text("3")}} << "3";
     QTest::newRow("machine, 64-bit view") << Plants{{Place::Machine64, text("7")}} << "7";
-    QTest::newRow("player over every older place")
-        << Plants{{Place::Machine64, text("7")},
-                  {Place::Machine32, text("3")},
-                  {Place::VirtualStore32, text("6")},
-                  {Place::Player, text("1")}}
-        << "1";
+    QTest::newRow("player over every older place") << Plants{{Place::Machine64, text("7")},
+                                                             {Place::Machine32, text("3")},
+                                                             {Place::VirtualStore32, text("6")},
+                                                             {Place::Player, text("1")}}
+                                                   << "1";
     // Windows showed the older copy its virtual store over the machine's key.
     QTest::newRow("virtual store over machine")
         << Plants{{Place::Machine32, text("3")}, {Place::VirtualStore32, text("2")}} << "2";
     QTest::newRow("32-bit view over 64-bit view")
         << Plants{{Place::Machine64, text("7")}, {Place::Machine32, text("3")}} << "3";
-    QTest::newRow("player's empty text") << Plants{{Place::Player, text("")},
-                                                   {Place::Machine32, text("3")}}
-                                         << "";
+    QTest::newRow("player's empty text")
+        << Plants{{Place::Player, text("")}, {Place::Machine32, text("3")}} << "";
     QTest::newRow("player's number is not text")
         << Plants{{Place::Player, dword}, {Place::Machine32, text("3")}} << "";
     QTest::newRow("binary is not text") << Plants{{Place::Player, binary}} << "";
     QTest::newRow("list is not text") << Plants{{Place::VirtualStore32, list}} << "";
-    QTest::newRow("text without its NUL") << Plants{{Place::Player, {REG_SZ, QByteArray("7\0", 2)}}}
-                                          << "7";
+    QTest::newRow("text without its NUL")
+        << Plants{{Place::Player, {REG_SZ, QByteArray("7\0", 2)}}} << "7";
     QTest::newRow("text with junk after its NUL")
         << Plants{{Place::Machine32, {REG_SZ, QByteArray("3\0\0\0x\0", 6)}}} << "3";
-    QTest::newRow("odd byte count") << Plants{{Place::Player, {REG_SZ, QByteArray("2\0\0", 3)}}}
-                                    << "2";
+    QTest::newRow("odd byte count")
+        << Plants{{Place::Player, {REG_SZ, QByteArray("2\0\0", 3)}}} << "2";
     QTest::newRow("long text") << Plants{{Place::Player, text(QString(1000, QLatin1Char('x')))}}
                                << QString(1000, QLatin1Char('x'));
 }
@@ -118,13 +114,13 @@ void RegistryTest::newBackCarriesAnOlderCopysBackOver() {
     testing::plantValue(Place::VirtualStore32, kGamesKey, kName, text("5"));
     {
         ocxZorvane board;
-        QCOMPARE(eCard::sgBackIndex, 5.0f);
+        QCOMPARE(board.state.sgBackIndex, 5.0f);
         board.cmdChange->click();
     }
     QCOMPARE(testing::storedValue(Place::Player, kGamesKey, kName), text("6"));
     QCOMPARE(testing::storedValue(Place::VirtualStore32, kGamesKey, kName), text("5"));
     ocxZorvane nextStart;
-    QCOMPARE(eCard::sgBackIndex, 6.0f);
+    QCOMPARE(nextStart.state.sgBackIndex, 6.0f);
 }
 
 QTEST_MAIN(RegistryTest)

@@ -1,5 +1,4 @@
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "settings/CardBack.h"
 #include "settings/eNew.h"
 #include "support/PixelTruth.h"
@@ -79,7 +78,7 @@ void SettingsTest::newBackStepsAndSaves() {
     board.state.sgColumnTop[0] = -1; // a game in progress is abandoned
     board.cmdChange->click();
     QCOMPARE(eNew::GetRegValue(kKey, kName), next);
-    QCOMPARE(eCard::sgBackIndex, next.toFloat());
+    QCOMPARE(board.state.sgBackIndex, next.toFloat());
     QCOMPARE(board.state.sgColumnTop[0], 4.0f);
     VERIFY_BACK(board.picZorvane->hDC(), 250, 150, next.toInt(), board.picBack.hDC());
     QVERIFY(board.cmdChange->isEnabled());
@@ -90,7 +89,7 @@ void SettingsTest::firstBoardShowsTheSavedBack() {
     testing::ConfigHome config;
     eNew::SetRegValue(kKey, kName, QStringLiteral("3"));
     ocxZorvane board;
-    QCOMPARE(eCard::sgBackIndex, 3.0f);
+    QCOMPARE(board.state.sgBackIndex, 3.0f);
     for (int c = 0; c < 5; ++c)
         QCOMPARE(board.picZorvane->hDC().copy(71 * c, 0, 71, 5),
                  board.picBack.hDC().copy(3 * 71, 0, 71, 5));

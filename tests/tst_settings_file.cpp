@@ -1,6 +1,5 @@
 // The setting in its file, on systems that keep it in one.
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "settings/eNew.h"
 #include "support/PixelTruth.h"
 #include "support/TestSupport.h"
@@ -37,7 +36,7 @@ void SettingsFileTest::unwritableSettingsKeepTheNewBack() {
     ocxZorvane board;
     board.cmdChange->click();
     board.cmdChange->click();
-    QCOMPARE(eCard::sgBackIndex, 2.0f);
+    QCOMPARE(board.state.sgBackIndex, 2.0f);
     VERIFY_BACK(board.picZorvane->hDC(), 250, 150, 2, board.picBack.hDC());
     QCOMPARE(eNew::GetRegValue(kKey, kName), QString());
 }

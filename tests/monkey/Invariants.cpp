@@ -1,7 +1,6 @@
 #include "Invariants.h"
 
 #include "board/ocxZorvane.h"
-#include "cards/eCard.h"
 #include "support/PixelTruth.h"
 
 #include <QPushButton>
@@ -256,7 +255,7 @@ QString InvariantChecker::imageMismatch() const {
     if (!waste.isEmpty() || s.sgStockTop == kEmptyPile)
         return waste;
     return testing::backMismatch(image, platform::roundToInt32(board::kStockStep * s.sgStockTop),
-                                 s.iStockY, platform::roundToInt32(eCard::sgBackIndex),
+                                 s.iStockY, platform::roundToInt32(s.sgBackIndex),
                                  board_.picBack.hDC());
 }
 

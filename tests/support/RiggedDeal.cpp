@@ -32,7 +32,8 @@ void shortenColumn(ocxZorvane& board, int column, int row) {
     s.sgColumnTop[c] = static_cast<float>(row);
     board.EraseRect(left, 0, 70, 115);
     for (int r = 0; r < row; ++r)
-        board.objCard->ShowCard(*board.picZorvane, clsCard::kBack, 0, left, 5 * r, board.picBack);
+        board.objCard->ShowCard(*board.picZorvane, clsCard::kBack, s.sgBackIndex, left, 5 * r,
+                                board.picBack);
     if (row >= 0)
         board.objCard->ShowCard(*board.picZorvane, clsCard::kFace,
                                 s.sgTableau[c][static_cast<std::size_t>(row)], left, 5 * row,
@@ -43,7 +44,8 @@ void shortenStock(ocxZorvane& board, int top) {
     board.state.sgStockTop = static_cast<float>(top);
     board.EraseRect(0, 150, 354, 95);
     for (int i = 0; i <= top; ++i)
-        board.objCard->ShowCard(*board.picZorvane, clsCard::kBack, 0, 10 * i, 150, board.picBack);
+        board.objCard->ShowCard(*board.picZorvane, clsCard::kBack, board.state.sgBackIndex, 10 * i,
+                                150, board.picBack);
 }
 
 void rigColumnZero(BoardState& s, float stockTop, float waste, float top, float below) {

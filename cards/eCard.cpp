@@ -1,5 +1,0 @@
-#include "eCard.h"
-
-namespace eCard {
-float sgBackIndex = 0.0f;
-}
