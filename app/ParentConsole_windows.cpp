@@ -5,12 +5,28 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 bool hasStandardHandle(DWORD which) {
     const HANDLE handle = GetStdHandle(which);
     return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+// The program writes UTF-8 (its manifest makes that its code page), while a console shows bytes
+// in its own code page, an older one of the player's region: it is told UTF-8 while the program
+// writes, and given its own back at exit, for the shell that goes on in it.
+UINT consoleCodePage = 0;
+
+void giveBackConsoleCodePage() {
+    SetConsoleOutputCP(consoleCodePage);
+}
+
+void speakUtf8ToConsole() {
+    consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit(giveBackConsoleCodePage);
 }
 
 bool joinParentConsole() {
@@ -24,6 +40,7 @@ bool joinParentConsole() {
         (void)std::freopen("CONOUT$", "w", stdout);
     if (errorMissing)
         (void)std::freopen("CONOUT$", "w", stderr);
+    speakUtf8ToConsole();
     return true;
 }
 
