@@ -31,7 +31,9 @@ KINDS = {
     "column emptied": rf"^{CARD} from column [1-5]; the column is empty\.",
     "last column card": r" All columns are empty; the cards are being read\.$",
     "reading": r"^The reading: ",
-    "blocked deal, then a new deal": r"^New deal\. Waste: ",
+    # Only "New deal." where the board has the focus again: its description, the new position,
+    # is read as the focus comes back.
+    "blocked deal, then a new deal": r"^New deal\.",
     "new deal on Prediction": r"^New deal\. Waste: ",
 }
 
@@ -124,6 +126,10 @@ class Probe:
             raise Failure(f"the client could not read the window's elements: {answer}")
         return elements
 
+    def box(self):
+        self.ask("box")
+        return self.line()[1].split("|")
+
     def description(self, name):
         self.ask(f"describe {name}")
         answer = self.line()
@@ -192,19 +198,17 @@ class Player:
         xdotool("key", "space")
         sentence = self.hear_move("naming the turned stock card", rf"^({CARD}) from the stock; ")
         turned = re.match(rf"^({CARD})", sentence).group(1)
-        now = wait_for("the waste to show the turned card",
-                       lambda: position(self.probe)[0] == turned and turned)
-        return sentence if now else sentence
+        wait_for(f"the waste to show {turned}, as the notification said",
+                 lambda: position(self.probe)[0] == turned)
+        return sentence
 
     def blocked_box(self):
-        """The blocked deal's box, read through UI Automation as a screen reader reads it."""
-        windows = top_windows()
-        if len(windows) < 2:
-            return None
-        return windows
+        """Whether the blocked deal's box shows, its message read through UI Automation as a
+        screen reader reads it."""
+        return UNKNOWN_DESIGN in self.probe.box()
 
     def check_blocked_deal(self):
-        wait_for("the blocked deal's box", self.blocked_box)
+        wait_for("the blocked deal's box with its message", self.blocked_box)
         xdotool("key", "Return")
         sentence = self.notifications.wait("of the new deal after the box",
                                            KINDS["blocked deal, then a new deal"]).string

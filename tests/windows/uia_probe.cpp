@@ -5,6 +5,7 @@
 // the client listens.
 //   tree        one line per element: "element<TAB>name<TAB>control type<TAB>help text"
 //   describe NAME  "description<TAB>..." the named element's description, line breaks as "\n"
+//   box         "box<TAB>name|name|..." the elements of a message box the game shows
 //   quit
 // Uses UI Automation's core client functions, looked up at run time: MinGW ships neither an
 // import library nor usable declarations for them.
@@ -124,17 +125,17 @@ public:
     explicit Probe(Api api) : api_(api) {}
 
     bool attach(const wchar_t* title) {
-        HWND window = nullptr;
-        for (int tries = 0; window == nullptr && tries < 100; ++tries) {
-            window = FindWindowW(nullptr, title);
-            if (window == nullptr)
+        title_ = title;
+        for (int tries = 0; window_handle_ == nullptr && tries < 100; ++tries) {
+            window_handle_ = FindWindowW(nullptr, title);
+            if (window_handle_ == nullptr)
                 Sleep(100);
         }
-        if (window == nullptr || api_.nodeFromHandle == nullptr) {
+        if (window_handle_ == nullptr || api_.nodeFromHandle == nullptr) {
             say("error\tno window or no UI Automation");
             return false;
         }
-        const HRESULT result = api_.nodeFromHandle(window, &window_);
+        const HRESULT result = api_.nodeFromHandle(window_handle_, &window_);
         say("window\t" + hex(result) + "\t" + property(window_, kName) + "\t" +
             property(window_, kControlType));
         return SUCCEEDED(result);
@@ -157,39 +158,25 @@ public:
 
     void tree() {
         elements_.clear();
-        if (api_.find == nullptr) {
-            say("error\tno UiaFind");
-            return;
-        }
-        Condition all{0};
-        CacheRequest request{&all, 1, nullptr, 0, nullptr, 0, 1};
-        FindParams params{-1, FALSE, TRUE, &all};
-        SAFEARRAY* found = nullptr;
-        SAFEARRAY* offsets = nullptr;
-        SAFEARRAY* structures = nullptr;
-        const HRESULT result = api_.find(window_, &params, &request, &found, &offsets, &structures);
-        if (FAILED(result) || found == nullptr) {
-            say("error\tUiaFind " + hex(result));
-            return;
-        }
-        LONG low = 0;
-        LONG high = -1;
-        SafeArrayGetLBound(found, 1, &low);
-        SafeArrayGetUBound(found, 1, &high);
-        for (LONG row = low; row <= high; ++row) {
-            LONG index[2] = {row, 0};
-            VARIANT cell;
-            VariantInit(&cell);
-            HUIANODE node = nullptr;
-            if (SUCCEEDED(SafeArrayGetElement(found, index, &cell)) &&
-                SUCCEEDED(api_.nodeFromVariant(&cell, &node)) && node != nullptr) {
-                elements_.push_back(node);
-                say("element\t" + property(node, kName) + "\t" + property(node, kControlType) +
-                    "\t" + property(node, kHelpText));
-            }
-            VariantClear(&cell);
-        }
+        for (HUIANODE node : find(window_))
+            say("element\t" + property(node, kName) + "\t" + property(node, kControlType) + "\t" +
+                property(node, kHelpText));
         say("end");
+    }
+
+    // Another window of the same title, as a message box has: the names of all its elements.
+    void box() {
+        std::string names;
+        for (HWND other = FindWindowExW(nullptr, nullptr, nullptr, title_); other != nullptr;
+             other = FindWindowExW(nullptr, other, nullptr, title_)) {
+            HUIANODE node = nullptr;
+            if (other == window_handle_ || !IsWindowVisible(other) ||
+                FAILED(api_.nodeFromHandle(other, &node)))
+                continue;
+            for (HUIANODE element : find(node))
+                names += property(element, kName) + "|";
+        }
+        say("box\t" + names);
     }
 
     void describe(const std::string& name) {
@@ -202,6 +189,43 @@ public:
     }
 
 private:
+    // Every element below the node, as a screen reader walks the tree; kept for describe.
+    std::vector<HUIANODE> find(HUIANODE root) {
+        std::vector<HUIANODE> nodes;
+        if (api_.find == nullptr) {
+            say("error\tno UiaFind");
+            return nodes;
+        }
+        Condition all{0};
+        CacheRequest request{&all, 1, nullptr, 0, nullptr, 0, 1};
+        FindParams params{-1, FALSE, TRUE, &all};
+        SAFEARRAY* found = nullptr;
+        SAFEARRAY* offsets = nullptr;
+        SAFEARRAY* structures = nullptr;
+        const HRESULT result = api_.find(root, &params, &request, &found, &offsets, &structures);
+        if (FAILED(result) || found == nullptr) {
+            say("error\tUiaFind " + hex(result));
+            return nodes;
+        }
+        LONG low = 0;
+        LONG high = -1;
+        SafeArrayGetLBound(found, 1, &low);
+        SafeArrayGetUBound(found, 1, &high);
+        for (LONG row = low; row <= high; ++row) {
+            LONG index[2] = {row, 0};
+            VARIANT cell;
+            VariantInit(&cell);
+            HUIANODE node = nullptr;
+            if (SUCCEEDED(SafeArrayGetElement(found, index, &cell)) &&
+                SUCCEEDED(api_.nodeFromVariant(&cell, &node)) && node != nullptr)
+                nodes.push_back(node);
+            VariantClear(&cell);
+        }
+        if (root == window_)
+            elements_ = nodes;
+        return nodes;
+    }
+
     std::string property(HUIANODE node, PROPERTYID id) const {
         VARIANT value;
         VariantInit(&value);
@@ -212,6 +236,8 @@ private:
     }
 
     Api api_;
+    const wchar_t* title_ = nullptr;
+    HWND window_handle_ = nullptr;
     HUIANODE window_ = nullptr;
     std::vector<HUIANODE> elements_;
 };
@@ -236,6 +262,8 @@ int main() {
         const std::string command(line, std::strcspn(line, "\r\n"));
         if (command == "tree")
             probe.tree();
+        else if (command == "box")
+            probe.box();
         else if (command.rfind("describe ", 0) == 0)
             probe.describe(command.substr(9));
         else if (command == "quit")
