@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "platform/Speech.h"
 #include "platform/Translations.h"
 #include "windows/frmAbout.h"
 #include "windows/frmHelp.h"
@@ -110,6 +111,7 @@ const std::vector<TypographyRule> kTypography = {
     {kLanguages, "\"", "ASCII double quotes, where the language has its own"},
     {kLanguages, "(?<!\\w)'(?=[\\w%])", "an ASCII quote opening a quotation"},
     {{"zh_CN", "ja"}, kHanOrKana + "[,.:;!?]", "an ASCII mark after Chinese or Japanese text"},
+    {{"zh_CN", "ja"}, "[。，：；！？、] ", "a space after a full-width mark"},
 };
 
 // Every translated text of a language's .ts file.
@@ -124,6 +126,23 @@ QStringList translationsOf(const QString& language) {
             (ts.name() == u"translation" || ts.name() == u"numerusform"))
             texts << ts.readElementText(QXmlStreamReader::SkipChildElements);
     return texts;
+}
+
+// The sentences a screen reader hears as the game puts them together from several texts: the
+// move that empties the last column, a new deal, a reading of two omens.
+QStringList spokenSentences() {
+    ocxZorvane board;
+    const BoardState before = board.state;
+    board.state.sgColumnTop.fill(board::kEmptyPile);
+    board.AnnounceMove(before);
+    QStringList said{platform::LastAnnouncement(board.picZorvane)};
+    board.AnnounceNewDeal();
+    said << platform::LastAnnouncement(board.picZorvane);
+    board.lblRemark->setCaption(ocxZorvane::OmenText(0) + QStringLiteral("\r\n") +
+                                ocxZorvane::OmenText(1) + QStringLiteral("\r\n"));
+    board.AnnounceReading();
+    said << platform::LastAnnouncement(board.picZorvane);
+    return said;
 }
 
 // The characters of the texts that neither the caption font nor any font it falls back on
@@ -242,7 +261,8 @@ void TranslationsTest::typographyFollowsTheLanguage_data() {
                 << language << rule.pattern << QString::fromUtf8(rule.fault);
 }
 
-// Each language's own typography, in the game's texts and in the manual page alike.
+// Each language's own typography, in the game's texts, its spoken sentences and the manual page
+// alike.
 void TranslationsTest::typographyFollowsTheLanguage() {
     QFETCH(QString, language);
     QFETCH(QString, pattern);
@@ -251,7 +271,8 @@ void TranslationsTest::typographyFollowsTheLanguage() {
     QVERIFY2(forbidden.isValid(), qPrintable(forbidden.errorString()));
     const QString manual = manualTextOf(language);
     QVERIFY2(!manual.isEmpty(), "no manual page, or not well-formed");
-    const QStringList texts = translationsOf(language) << manual;
+    speak(language);
+    const QStringList texts = translationsOf(language) << manual << spokenSentences();
     for (const QString& text : texts) {
         const QRegularExpressionMatch found = forbidden.match(text);
         if (found.hasMatch())

@@ -337,5 +337,23 @@
         <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
         <translation>占いの結果：%1</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences</comment>
+        <extracomment>Two sentences spoken one after the other, %1 then %2, each ending with its full stop. Chinese and Japanese write them with no space between: &quot;%1%2&quot;.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <comment>between omens</comment>
+        <extracomment>Between two omens of the reading as it is spoken: the full stop that ends the first, and the space before the next. Chinese and Japanese take &quot;。&quot; with no space.</extracomment>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>after the last omen</comment>
+        <extracomment>After the last omen of the reading as it is spoken. Chinese and Japanese take &quot;。&quot;.</extracomment>
+        <translation>。</translation>
+    </message>
 </context>
 </TS>
