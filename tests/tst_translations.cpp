@@ -112,6 +112,9 @@ const std::vector<TypographyRule> kTypography = {
     {kLanguages, "(?<!\\w)'(?=[\\w%])", "an ASCII quote opening a quotation"},
     {{"zh_CN", "ja"}, kHanOrKana + "[,.:;!?]", "an ASCII mark after Chinese or Japanese text"},
     {{"zh_CN", "ja"}, "[。，：；！？、] ", "a space after a full-width mark"},
+    {{"ja"},
+     "(?<!%)\\d[ \\x{a0}]" + kHanOrKana + "|" + kHanOrKana + "[ \\x{a0}]\\d",
+     "a space between a number and Japanese text"},
 };
 
 // Every translated text of a language's .ts file.

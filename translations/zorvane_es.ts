@@ -74,7 +74,7 @@
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
-        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;预言(&amp;P)&quot;.</extracomment>
+        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;占卜(&amp;P)&quot;.</extracomment>
         <translation>&amp;Predicción</translation>
     </message>
     <message>
