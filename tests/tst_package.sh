@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a temporary folder, lists its contents and control fields,
-# and checks the files a desktop needs and the dependencies, computed and declared.
+# checks the files a desktop needs, the dependencies, computed and declared, and the changelog,
+# and has Debian's lintian check the package, failing on any error or warning.
 # Usage: tst_package.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
@@ -21,7 +22,8 @@ echo "$contents"
 
 for path in ./usr/games/zorvane "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man6/zorvane.6.gz \
-    ./usr/share/doc/zorvane/copyright "./usr/share/icons/hicolor/256x256/apps/$id.png" \
+    ./usr/share/doc/zorvane/copyright ./usr/share/doc/zorvane/changelog.gz \
+    "./usr/share/icons/hicolor/256x256/apps/$id.png" \
     ./usr/share/zorvane/manual/index.html ./usr/share/zorvane/manual/manual.css; do
     grep -q " $path\$" <<<"$contents" || fail "not in the package: $path"
 done
@@ -43,4 +45,14 @@ done
 for package in "${expected[@]}"; do
     grep -qxF "$package" <<<"$depends" || fail "does not depend on $package"
 done
+
+# The changelog's latest entry is this version.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/zorvane/changelog.gz | gunzip \
+    >"$out/changelog"
+logged=$(dpkg-parsechangelog -l "$out/changelog" --show-field Version)
+[[ $logged == "$(dpkg-deb --field "$deb" Version)" ]] || fail "the changelog's latest is $logged"
+
+# Debian's checker, with the notes too; the package's overrides say why it differs on purpose.
+lintian --pedantic --display-info --display-experimental --fail-on error,warning "$deb" ||
+    fail "lintian found errors or warnings"
 echo "package passes every check"
