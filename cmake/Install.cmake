@@ -97,12 +97,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZORVANE_HOME_PAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so the shared-library scan cannot see them: the fonts the captions are
-# set in (Latin, Greek and Cyrillic; Chinese, Japanese and Korean), Qt's extra platform
-# plugins, and the Wayland one, without which a session with no Xwayland, or
-# QT_QPA_PLATFORM=wayland, cannot show the game at all.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, ${ZORVANE_CJK_FONT_PACKAGE}, qt6-qpa-plugins, qt6-wayland")
-# Qt's own texts, such as the message box's button, in the player's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Loaded at run time, so the shared-library scan cannot see them: the font the captions are set
+# in (Latin, Greek and Cyrillic), Qt's extra platform plugins, and the Wayland one, without
+# which a session with no Xwayland, or QT_QPA_PLATFORM=wayland, cannot show the game at all.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins, qt6-wayland")
+# The font the Chinese, Japanese and Korean texts are measured in, some 90 MB that a player of
+# another language need not take: without it those texts show in whatever font the system has
+# for them. Qt's own texts, such as the message box's button, in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${ZORVANE_CJK_FONT_PACKAGE}, qt6-translations-l10n")
 include(CPack)

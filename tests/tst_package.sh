@@ -36,7 +36,7 @@ depends=$(dpkg-deb --field "$deb" Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
 # package that owns each library. The font and the platform plugins are loaded at run time
 # and are declared.
 owner() { dpkg-query -S "*/$1" | sed -n '1s/[:,].*//p'; }
-expected=(fonts-liberation2 fonts-noto-cjk qt6-qpa-plugins qt6-wayland)
+expected=(fonts-liberation2 qt6-qpa-plugins qt6-wayland)
 for library in libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libstdc++.so.6 libc.so.6; do
     package=$(owner "$library")
     [[ -n $package ]] || fail "no installed package has $library"
@@ -44,6 +44,12 @@ for library in libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libstdc++.so.6 
 done
 for package in "${expected[@]}"; do
     grep -qxF "$package" <<<"$depends" || fail "does not depend on $package"
+done
+# The large CJK font is only recommended: a player of another language need not take it.
+recommends=$(dpkg-deb --field "$deb" Recommends | sed 's/ *([^)]*)//g; s/, */\n/g')
+for package in fonts-noto-cjk qt6-translations-l10n; do
+    grep -qxF "$package" <<<"$recommends" || fail "does not recommend $package"
+    ! grep -qxF "$package" <<<"$depends" || fail "depends on $package, which it only recommends"
 done
 
 # The changelog's latest entry is this version.

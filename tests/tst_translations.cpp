@@ -8,6 +8,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Speech.h"
 #include "platform/Translations.h"
+#include "support/TestSupport.h"
 #include "windows/frmAbout.h"
 #include "windows/frmHelp.h"
 #include "windows/frmZorvane.h"
@@ -39,6 +40,13 @@ QStringList markers(const QString& text) {
         found << matches.next().captured();
     found.sort();
     return found;
+}
+
+// A row for each language the game speaks besides English.
+void addLanguageRows() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kLanguages)
+        QTest::newRow(qPrintable(language)) << language;
 }
 
 // Installs the language's translation; English for an empty one.
@@ -203,6 +211,8 @@ private slots:
     void gameSpeaksTheLanguage();
     void textsFitTheirBoxes_data();
     void textsFitTheirBoxes();
+    void playsWithTheSystemsFonts_data();
+    void playsWithTheSystemsFonts();
 #ifdef ZORVANE_LOCALE_FROM_ENVIRONMENT
     void programFollowsTheLocale_data();
     void programFollowsTheLocale();
@@ -214,9 +224,7 @@ void TranslationsTest::cleanup() {
 }
 
 void TranslationsTest::sourcesAreComplete_data() {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : kLanguages)
-        QTest::newRow(qPrintable(language)) << language;
+    addLanguageRows();
 }
 
 // Every message is translated, nothing is left unfinished or obsolete, and each translation
@@ -365,6 +373,34 @@ void TranslationsTest::textsFitTheirBoxes() {
          {about.lblSoftwareVersion, about.lblSoftwareAuther, about.lblNote, about.lblWebPage})
         QVERIFY2(inside(label, &about), qPrintable(label->Caption()));
     QVERIFY(about.lblNote->geometry().right() < about.lblWebPage->x());
+}
+
+void TranslationsTest::playsWithTheSystemsFonts_data() {
+    addLanguageRows();
+}
+
+// The game starts, paints and plays in every language whatever fonts the system has for its
+// script. Run with only the fonts the package depends on, Japanese finds none of its letters,
+// and the captions still keep their designed font.
+void TranslationsTest::playsWithTheSystemsFonts() {
+    QFETCH(QString, language);
+    speak(language);
+    testing::MessageBoxRecorder boxes;
+    frmZorvane main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    ocxZorvane& board = *main.board();
+    const float stockTop = board.state.sgStockTop;
+
+    QTest::keyClick(board.picZorvane, Qt::Key_Space);
+
+    QCOMPARE(board.state.sgStockTop, stockTop - 1);
+    const QString said = platform::LastAnnouncement(board.picZorvane);
+    QVERIFY2(said.contains(ocxZorvane::CardCount(25)), qPrintable(said));
+    QVERIFY(!main.grab().isNull());
+    QVERIFY(boxes.calls.empty());
+    const QString family = QFontInfo(board.cmdNew->font()).family();
+    QVERIFY2(family == u"Liberation Sans" || family == u"Arial", qPrintable(family));
 }
 
 // LANG, LANGUAGE and LC_ALL choose the language where the desktop sets them; Windows takes its
