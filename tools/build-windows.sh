@@ -10,6 +10,7 @@
 # and set of options (on Debian 12 also Qt's host tools, built first from the same source);
 # delete it to build Qt afresh.
 set -euo pipefail
+shopt -s inherit_errexit # a step that fails inside $(...) ends the script too
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 
@@ -98,7 +99,8 @@ fetch_qt_source() {
         (cd "$sources" && apt-get "${apt_options[@]}" source -q "qt6-base=$version") >&2
         touch "$sources/.complete"
     fi
-    find "$sources" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1
+    local unpacked=("$sources"/qt6-base-*/)
+    echo "${unpacked[0]%/}"
 }
 
 # Prints the folder of Qt's own translations (a message box's buttons, --help's headings) from
