@@ -50,6 +50,16 @@ qt_options=(
     -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
     -nomake examples -nomake tests
 )
+# Debian 12's MinGW (GCC 12) stops with an internal compiler error in its Windows unwind code on
+# stack-clash protection (pcre2_dfa_match.c, "in i386_pe_seh_unwind_emit"); there Qt goes without
+# it, leaving Windows' own stack probes (__chkstk) to guard large frames.
+fit_qt_options_to_compiler() {
+    local version # "12-posix", "14-posix"
+    version=$(x86_64-w64-mingw32-gcc-posix -dumpversion)
+    if ((${version%%[.-]*} < 13)); then
+        qt_options+=(-no-feature-stack_clash_protection)
+    fi
+}
 # The tools a cross build of Qt runs on the host (moc, rcc, uic and their CMake packages) must be
 # of the very same Qt version. A host whose own Qt is older (Debian 12) gets them built from the
 # same source, with only what the tools need.
@@ -218,6 +228,7 @@ package_game() {
 }
 
 install_missing_packages
+fit_qt_options_to_compiler
 started=$SECONDS
 qt_prefix=$(build_static_qt)
 echo "Static Qt: $qt_prefix"
