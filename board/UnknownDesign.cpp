@@ -1,6 +1,7 @@
 #include "ocxZorvane.h"
 #include "platform/BitBlt.h"
 #include "platform/ProgramTexts.h"
+#include "platform/Speech.h"
 #include "platform/SystemCalls.h"
 
 namespace {
@@ -21,5 +22,11 @@ void ocxZorvane::AnnounceUnknownDesignAndDealAgain() {
     picZorvane->Refresh();
     DealCards();
     DrawBoard();
-    AnnounceNewDeal();
+    // Once the box has gone the focus comes back to the board, whose description, the new
+    // position, a screen reader then reads: saying the position again would repeat it. Only
+    // where the focus returns elsewhere must the sentence carry the position.
+    if (window()->focusWidget() == picZorvane)
+        platform::Announce(picZorvane, tr("New deal."));
+    else
+        AnnounceNewDeal();
 }

@@ -41,7 +41,7 @@ void ocxZorvane::createChildren() {
     //: Button that deals a new game, asking the cards again. '&' goes before the access key
     //: (Alt and that letter), which no other button of the window may use. Every button is
     //: 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the
-    //: caption: "预言(&P)".
+    //: caption: "占卜(&P)".
     cmdNew = commandButton(this, tr("&Prediction"), board::kCmdNewRect);
     //: Button that takes the next picture for the backs of the cards and deals again.
     cmdChange = commandButton(this, tr("&New Back"), board::kCmdChangeRect);

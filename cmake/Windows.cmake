@@ -38,17 +38,19 @@ set_source_files_properties(${generated}/zorvane.rc PROPERTIES
 target_sources(zorvane PRIVATE app/ParentConsole_windows.cpp ${generated}/zorvane.rc)
 
 # Qt's own texts (a message box's button, --help's headings) come with Debian's Qt on Linux; on
-# Windows they are built in, from the same Qt version's translations, for every language the
-# game speaks and Qt has them for.
+# Windows they are built in, from the translations of the Qt version built in, for every language
+# the game speaks and Qt has them for.
+set(ZORVANE_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH
+    "Qt's own .qm files, of the Qt version the program is built with")
 set(qt_translations)
 foreach(language IN LISTS ZORVANE_LANGUAGES)
-    set(file /usr/share/qt6/translations/qtbase_${language}.qm)
+    set(file ${ZORVANE_QT_TRANSLATIONS}/qtbase_${language}.qm)
     if(EXISTS ${file})
         list(APPEND qt_translations ${file})
     endif()
 endforeach()
 qt_add_resources(zorvane_platform qt_translations
     PREFIX /i18n
-    BASE /usr/share/qt6/translations
+    BASE ${ZORVANE_QT_TRANSLATIONS}
     FILES ${qt_translations}
 )

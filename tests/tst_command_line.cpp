@@ -1,14 +1,18 @@
 // Runs the game's program as a player's shell would.
+#include <QLocale>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 class CommandLineTest : public QObject {
     Q_OBJECT
 private slots:
     void answersOrRefuses_data();
     void answersOrRefuses();
+    void helpIsReadableInEveryScript_data();
+    void helpIsReadableInEveryScript();
 };
 
 namespace {
@@ -93,16 +97,46 @@ void CommandLineTest::answersOrRefuses() {
     }
     game.start(QStringLiteral(ZORVANE_EXECUTABLE), arguments);
     QVERIFY(game.waitForFinished());
-    // Windows ends lines with CR LF.
+    // The program writes UTF-8 everywhere; Windows ends lines with CR LF.
     const QString out =
-        QString::fromLocal8Bit(game.readAllStandardOutput()).replace(QLatin1String("\r\n"), "\n");
+        QString::fromUtf8(game.readAllStandardOutput()).replace(QLatin1String("\r\n"), "\n");
     const QString err =
-        QString::fromLocal8Bit(game.readAllStandardError()).replace(QLatin1String("\r\n"), "\n");
+        QString::fromUtf8(game.readAllStandardError()).replace(QLatin1String("\r\n"), "\n");
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(game.exitCode(), exitCode);
     const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
     QVERIFY2(QRegularExpression(output, dotAll).match(out).hasMatch(), qPrintable(out));
     QVERIFY2(QRegularExpression(errors, dotAll).match(err).hasMatch(), qPrintable(err));
+}
+
+// What --help prints in a language of each script comes out as the translation says, not as
+// question marks or letters of another code page.
+void CommandLineTest::helpIsReadableInEveryScript_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Latin with accents") << "fr";
+    QTest::newRow("Cyrillic") << "ru";
+    QTest::newRow("Chinese characters and kana") << "ja";
+}
+
+void CommandLineTest::helpIsReadableInEveryScript() {
+    QFETCH(QString, language);
+    QTranslator translation;
+    QVERIFY(translation.load(QLocale(language), QStringLiteral("zorvane"), QStringLiteral("_"),
+                             QStringLiteral(":/i18n")));
+    const QString description = translation.translate(
+        "CommandLine", "A card-divination patience game: play out the deal and read the omens.");
+    QVERIFY(!description.isEmpty());
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), QLocale(language).name() + QStringLiteral(".UTF-8"));
+    QProcess game;
+    game.setProcessEnvironment(environment);
+    game.start(QStringLiteral(ZORVANE_EXECUTABLE), {QStringLiteral("--help")});
+    QVERIFY(game.waitForFinished());
+    const QString out = QString::fromUtf8(game.readAllStandardOutput());
+    QVERIFY2(out.contains(description), qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -11,6 +11,7 @@
 #include "platform/Label.h"
 #include "platform/Palette.h"
 #include "platform/PictureBox.h"
+#include "platform/Speech.h"
 #include "platform/Translations.h"
 #include "support/TestSupport.h"
 
@@ -40,6 +41,13 @@ QStringList markers(const QString& text) {
         found << matches.next().captured();
     found.sort();
     return found;
+}
+
+// A row for each language the game speaks besides English.
+void addLanguageRows() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kLanguages)
+        QTest::newRow(qPrintable(language)) << language;
 }
 
 // Installs the language's translation; English for an empty one.
@@ -101,6 +109,10 @@ const std::vector<TypographyRule> kTypography = {
     {kLanguages, "\"", "ASCII double quotes, where the language has its own"},
     {kLanguages, "(?<!\\w)'(?=[\\w%])", "an ASCII quote opening a quotation"},
     {{"zh_CN", "ja"}, kHanOrKana + "[,.:;!?]", "an ASCII mark after Chinese or Japanese text"},
+    {{"zh_CN", "ja"}, "[。，：；！？、] ", "a space after a full-width mark"},
+    {{"ja"},
+     "(?<!%)\\d[ \\x{a0}]" + kHanOrKana + "|" + kHanOrKana + "[ \\x{a0}]\\d",
+     "a space between a number and Japanese text"},
 };
 
 // Every translated text of a language's .ts file.
@@ -115,6 +127,23 @@ QStringList translationsOf(const QString& language) {
             (ts.name() == u"translation" || ts.name() == u"numerusform"))
             texts << ts.readElementText(QXmlStreamReader::SkipChildElements);
     return texts;
+}
+
+// The sentences a screen reader hears as the game puts them together from several texts: the
+// move that empties the last column, a new deal, a reading of two omens.
+QStringList spokenSentences() {
+    ocxZorvane board;
+    const BoardState before = board.state;
+    board.state.sgColumnTop.fill(board::kEmptyPile);
+    board.AnnounceMove(before);
+    QStringList said{platform::LastAnnouncement(board.picZorvane)};
+    board.AnnounceNewDeal();
+    said << platform::LastAnnouncement(board.picZorvane);
+    board.lblRemark->setCaption(board::OmenText(0) + QStringLiteral("\r\n") +
+                                board::OmenText(1) + QStringLiteral("\r\n"));
+    board.AnnounceReading();
+    said << platform::LastAnnouncement(board.picZorvane);
+    return said;
 }
 
 // The characters of the texts that neither the caption font nor any font it falls back on
@@ -172,6 +201,8 @@ private slots:
     void gameSpeaksTheLanguage();
     void textsFitTheirBoxes_data();
     void textsFitTheirBoxes();
+    void playsWithTheSystemsFonts_data();
+    void playsWithTheSystemsFonts();
 #ifdef ZORVANE_LOCALE_FROM_ENVIRONMENT
     void programFollowsTheLocale_data();
     void programFollowsTheLocale();
@@ -183,9 +214,7 @@ void TranslationsTest::cleanup() {
 }
 
 void TranslationsTest::sourcesAreComplete_data() {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : kLanguages)
-        QTest::newRow(qPrintable(language)) << language;
+    addLanguageRows();
 }
 
 // Every message is translated, nothing is left unfinished or obsolete, and each translation
@@ -233,7 +262,8 @@ void TranslationsTest::typographyFollowsTheLanguage_data() {
                 << language << rule.pattern << QString::fromUtf8(rule.fault);
 }
 
-// Each language's own typography, in the game's texts and in the manual page alike.
+// Each language's own typography, in the game's texts, its spoken sentences and the manual page
+// alike.
 void TranslationsTest::typographyFollowsTheLanguage() {
     QFETCH(QString, language);
     QFETCH(QString, pattern);
@@ -242,7 +272,8 @@ void TranslationsTest::typographyFollowsTheLanguage() {
     QVERIFY2(forbidden.isValid(), qPrintable(forbidden.errorString()));
     const QString manual = manualTextOf(language);
     QVERIFY2(!manual.isEmpty(), "no manual page, or not well-formed");
-    const QStringList texts = translationsOf(language) << manual;
+    speak(language);
+    const QStringList texts = translationsOf(language) << manual << spokenSentences();
     for (const QString& text : texts) {
         const QRegularExpressionMatch found = forbidden.match(text);
         if (found.hasMatch())
@@ -332,6 +363,34 @@ void TranslationsTest::textsFitTheirBoxes() {
          {about.lblSoftwareVersion, about.lblSoftwareAuther, about.lblNote, about.lblWebPage})
         QVERIFY2(inside(label, &about), qPrintable(label->Caption()));
     QVERIFY(about.lblNote->geometry().right() < about.lblWebPage->x());
+}
+
+void TranslationsTest::playsWithTheSystemsFonts_data() {
+    addLanguageRows();
+}
+
+// The game starts, paints and plays in every language whatever fonts the system has for its
+// script. Run with only the fonts the package depends on, Japanese finds none of its letters,
+// and the captions still keep their designed font.
+void TranslationsTest::playsWithTheSystemsFonts() {
+    QFETCH(QString, language);
+    speak(language);
+    testing::MessageBoxRecorder boxes;
+    frmZorvane main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    ocxZorvane& board = *main.board();
+    const float stockTop = board.state.sgStockTop;
+
+    QTest::keyClick(board.picZorvane, Qt::Key_Space);
+
+    QCOMPARE(board.state.sgStockTop, stockTop - 1);
+    const QString said = platform::LastAnnouncement(board.picZorvane);
+    QVERIFY2(said.contains(board::CardCount(25)), qPrintable(said));
+    QVERIFY(!main.grab().isNull());
+    QVERIFY(boxes.calls.empty());
+    const QString family = QFontInfo(board.cmdNew->font()).family();
+    QVERIFY2(family == u"Liberation Sans" || family == u"Arial", qPrintable(family));
 }
 
 // LANG, LANGUAGE and LC_ALL choose the language where the desktop sets them; Windows takes its

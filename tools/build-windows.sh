@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Cross-builds the game for 64-bit Windows on Debian 12 or 13: installs what is missing, builds a
-# static Qt once from Debian's own source package into a cache outside the checkout, then builds
+# static Qt once from Debian 13's own source package into a cache outside the checkout, then builds
 # one self-contained zorvane.exe, its tests, the setup program and the portable zip into
 # build-windows/.
 #
 #   bash tools/build-windows.sh [--qt-only]
 #
 # The Qt cache lives in ${XDG_CACHE_HOME:-~/.cache}/zorvane-windows, one folder per Qt version
-# and set of options; delete it to build Qt afresh.
+# and set of options (on Debian 12 also Qt's host tools, built first from the same source);
+# delete it to build Qt afresh.
 set -euo pipefail
+shopt -s inherit_errexit # a step that fails inside $(...) ends the script too
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 
@@ -27,43 +29,74 @@ toolchain=$source_dir/cmake/mingw-w64-x86_64.cmake
 
 install_missing_packages() {
     # Wine runs the build-time sheet converter and icon tool, Python packs the icon, NSIS makes
-    # the setup program.
+    # the setup program, dpkg-dev unpacks Debian's Qt source.
     bash tools/setup-debian.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev \
         ninja-build nsis wine wine64 zip python3
 }
 
+# The Qt inside zorvane.exe comes from Debian 13's qt6-base source, whatever the host runs:
+# Qt 6.8, a long-term-support line that Debian keeps patched.
+qt_source_suite=trixie
+
 # What Qt is built with; any change here gives a fresh cache folder. Features the game does not
-# use are left out to keep the program small; Debian's source lacks the tablet library. Direct2D
-# stays: without it Qt 6.4's Windows plugin cannot link (it needs the DirectWrite font database,
-# which the build leaves out along with Direct2D).
+# use are left out to keep the program small; Debian's source lacks the tablet library. Sources
+# are compiled 32 to a batch, which builds in a fraction of the time.
 qt_options=(
-    -static -release -optimize-size
+    -static -release -optimize-size -unity-build
     -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
-    -qt-host-path /usr
     -no-opengl
     -no-feature-sql -no-feature-network -no-feature-dbus -no-feature-printsupport
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
     -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
     -nomake examples -nomake tests
 )
-
-host_qt_version() { dpkg-query -W -f='${Version}' qt6-base-dev; }
-
-qt_cache_key() {
-    { host_qt_version; printf '%s\n' "${qt_options[@]}"; cat "$toolchain"; } |
-        sha256sum | cut -c1-12
+# Debian 12's MinGW (GCC 12) stops with an internal compiler error in its Windows unwind code on
+# stack-clash protection (pcre2_dfa_match.c, "in i386_pe_seh_unwind_emit"); there Qt goes without
+# it, leaving Windows' own stack probes (__chkstk) to guard large frames.
+fit_qt_options_to_compiler() {
+    local version # "12-posix", "14-posix"
+    version=$(x86_64-w64-mingw32-gcc-posix -dumpversion)
+    if ((${version%%[.-]*} < 13)); then
+        qt_options+=(-no-feature-stack_clash_protection)
+    fi
 }
+# The tools a cross build of Qt runs on the host (moc, rcc, uic and their CMake packages) must be
+# of the very same Qt version. A host whose own Qt is older (Debian 12) gets them built from the
+# same source, with only what the tools need.
+qt_host_options=(
+    -release -unity-build -no-opengl
+    -no-feature-dbus -no-feature-sql -no-feature-network -no-feature-printsupport
+    -no-feature-concurrent -no-feature-xml -no-feature-testlib
+    -no-xcb -no-glib -no-icu -no-fontconfig
+    -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-freetype
+    -nomake examples -nomake tests
+)
 
-# Writes a private apt configuration whose sources are the deb-src twins of the system's
-# mirrors, so the system's own sources stay untouched.
+# Writes a private apt configuration whose sources are Debian 13's lists on the system's own
+# Debian mirrors, so the system's sources stay untouched.
 private_apt_options() {
-    local apt_dir=$cache/apt
+    local apt_dir=$cache/apt-$qt_source_suite
     mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-    apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
-        sort -u | sed 's/^/deb-src /' >"$apt_dir/sources.list"
+    apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' | sort -u |
+        awk -v suite="$qt_source_suite" '
+            function lists(uri, dist) { print "deb-src " uri " " dist " main"
+                                        print "deb " uri " " dist " main" }
+            /\/debian-security\/?$/ { lists($1, suite "-security"); next }
+            /\/debian\/?$/ { lists($1, suite); lists($1, suite "-updates") }' \
+            >"$apt_dir/sources.list"
     printf '%s\n' -o "Dir::Etc::sourcelist=$apt_dir/sources.list" \
         -o "Dir::Etc::sourceparts=-" -o "Dir::State::Lists=$apt_dir/lists" \
         -o "Dir::Cache=$apt_dir/cache" -o "APT::Sandbox::User=root"
+}
+
+# Prints the Debian version of the newest qt6-base source in Debian 13, its patches included;
+# with no network, the one the lists last named.
+qt_source_version() {
+    local apt_options
+    mapfile -t apt_options < <(private_apt_options)
+    apt-get "${apt_options[@]}" update -q >&2 || echo "(using the lists from before)" >&2
+    apt-get "${apt_options[@]}" source --print-uris -q qt6-base 2>/dev/null |
+        sed -n "s/^'[^']*' qt6-base_\(.*\)\.dsc .*/\1/p"
 }
 
 # Prints the folder of Debian's Qt source, fetching and unpacking it when missing.
@@ -73,38 +106,91 @@ fetch_qt_source() {
         rm -rf "$sources" && mkdir -p "$sources"
         local apt_options
         mapfile -t apt_options < <(private_apt_options)
-        apt-get "${apt_options[@]}" update -q >&2
-        (cd "$sources" && { apt-get "${apt_options[@]}" source -q "qt6-base=$version" ||
-            apt-get "${apt_options[@]}" source -q qt6-base; }) >&2
+        (cd "$sources" && apt-get "${apt_options[@]}" source -q "qt6-base=$version") >&2
         touch "$sources/.complete"
     fi
-    find "$sources" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1
+    local unpacked=("$sources"/qt6-base-*/)
+    echo "${unpacked[0]%/}"
+}
+
+# Prints the folder of Qt's own translations (a message box's buttons, --help's headings) from
+# Debian 13's package, which match the Qt built in, fetching them when missing.
+fetch_qt_translations() {
+    local apt_options version folder
+    mapfile -t apt_options < <(private_apt_options)
+    version=$(apt-cache "${apt_options[@]}" policy qt6-translations-l10n |
+        sed -n 's/^ *Candidate: //p')
+    folder=$cache/qt-translations-$version
+    if [[ ! -f $folder/.complete ]]; then
+        rm -rf "$folder" && mkdir -p "$folder/deb"
+        (cd "$folder/deb" && apt-get "${apt_options[@]}" download -q \
+            "qt6-translations-l10n=$version") >&2
+        dpkg-deb -x "$folder"/deb/*.deb "$folder/root"
+        touch "$folder/.complete"
+    fi
+    echo "$folder/root/usr/share/qt6/translations"
+}
+
+upstream_of() { local version=${1#*:}; echo "${version%%[+-]*}"; }
+
+cache_key() { { printf '%s\n' "$@"; cat "$toolchain"; } | sha256sum | cut -c1-12; }
+
+# Builds and installs Qt from SOURCE into PREFIX with the configure options that follow, once.
+build_qt() {
+    local what=$1 qt_source=$2 prefix=$3
+    shift 3
+    [[ -f $prefix/.complete ]] && return 0
+    local build=$prefix.build started=$SECONDS
+    echo "== Building $what (once)" >&2
+    rm -rf "$build" "$prefix" && mkdir -p "$build" "$prefix"
+    (cd "$build" && "$qt_source/configure" -prefix "$prefix" "$@" >&2 &&
+        cmake --build . --parallel "$jobs" >&2 && cmake --install . >&2)
+    echo "== $what built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s" >&2
+    rm -rf "$build"
+    touch "$prefix/.complete"
+}
+
+# Prints the prefix of the Qt whose tools run on the host: the system's when it is of the same
+# version (Debian 13), else one built from the same source.
+host_qt() {
+    local version=$1 qt_source=$2 system
+    system=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+    if [[ $(upstream_of "$system") == "$(upstream_of "$version")" ]]; then
+        echo /usr
+        return
+    fi
+    local prefix
+    prefix=$cache/host-qt-$(upstream_of "$version")-$(cache_key "$version" "${qt_host_options[@]}")
+    build_qt "Qt $(upstream_of "$version")'s host tools" "$qt_source" "$prefix" \
+        "${qt_host_options[@]}"
+    echo "$prefix"
+}
+
+# The folder of a Qt prefix's CMake packages.
+cmake_dir() {
+    if [[ $1 == /usr ]]; then
+        echo "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
+    else
+        echo "$1/lib/cmake"
+    fi
 }
 
 # Prints the prefix of the static Qt for Windows, building it when the cache lacks it.
 build_static_qt() {
-    local version upstream key prefix
-    version=$(host_qt_version)
-    upstream=${version%%[+-]*}
-    key=$(qt_cache_key)
-    prefix=$cache/qt-$upstream-$key
+    local version qt_source host prefix
+    version=$(qt_source_version)
+    [[ -n $version ]] || { echo "No qt6-base source found for $qt_source_suite" >&2; exit 1; }
+    prefix=$cache/qt-$(upstream_of "$version")-$(cache_key "$version" "${qt_options[@]}")
     if [[ ! -f $prefix/.complete ]]; then
-        local qt_source build=$cache/build-$upstream-$key multiarch
         qt_source=$(fetch_qt_source "$version")
-        multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-        echo "== Building static Qt $upstream for Windows (once; about 35 minutes on two cores)" >&2
-        rm -rf "$build" "$prefix" && mkdir -p "$build"
-        local started=$SECONDS
+        host=$(host_qt "$version" "$qt_source")
         # Qt remembers the toolchain file it was built with: a copy in the cache outlives the
         # checkout.
-        mkdir -p "$prefix" && cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake"
-        (cd "$build" && "$qt_source/configure" -prefix "$prefix" "${qt_options[@]}" -- \
-            -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
-            -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" >&2 &&
-            cmake --build . --parallel "$jobs" >&2 && cmake --install . >&2)
-        echo "== Static Qt built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s" >&2
-        rm -rf "$build"
-        touch "$prefix/.complete"
+        mkdir -p "$cache/toolchains" && cp "$toolchain" "$cache/toolchains/${prefix##*/}.cmake"
+        build_qt "static Qt $(upstream_of "$version") for Windows" "$qt_source" "$prefix" \
+            "${qt_options[@]}" -qt-host-path "$host" -- \
+            -DCMAKE_TOOLCHAIN_FILE="$cache/toolchains/${prefix##*/}.cmake" \
+            -DQT_HOST_PATH_CMAKE_DIR="$(cmake_dir "$host")"
     fi
     echo "$prefix"
 }
@@ -115,7 +201,10 @@ build_game() {
     export ZORVANE_WINDOWS_QT=$1
     export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    cmake --preset windows >/dev/null
+    # Qt's translation tools only turn the game's texts into .qm files, a format every Qt 6
+    # reads: the system's own serve, whatever its version.
+    cmake --preset windows -DQt6LinguistTools_DIR="$(cmake_dir /usr)/Qt6LinguistTools" \
+        -DZORVANE_QT_TRANSLATIONS="$2" >/dev/null
     cmake --build --preset windows --parallel "$jobs"
 }
 
@@ -139,11 +228,12 @@ package_game() {
 }
 
 install_missing_packages
+fit_qt_options_to_compiler
 started=$SECONDS
 qt_prefix=$(build_static_qt)
 echo "Static Qt: $qt_prefix"
 $qt_only && exit 0
-build_game "$qt_prefix"
+build_game "$qt_prefix" "$(fetch_qt_translations)"
 package_game
 echo "== Built in $((SECONDS - started)) s:"
 ls -l build-windows/zorvane.exe build-windows/Zorvane-*-setup.exe build-windows/Zorvane-*-windows.zip |

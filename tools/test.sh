@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 # also runs Debian's Orca (installed without its recommendations; the speech server it depends
 # on is kept out of its reach); the Wayland test runs a headless compositor.
 bash tools/setup-debian.sh desktop-file-utils appstream man-db dpkg-dev file libxml2-utils \
-    xvfb openbox dbus at-spi2-core python3-pyatspi xdotool procps weston orca
+    xvfb openbox dbus at-spi2-core python3-pyatspi xdotool procps weston orca lintian
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

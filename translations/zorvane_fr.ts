@@ -74,7 +74,7 @@
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
-        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;预言(&amp;P)&quot;.</extracomment>
+        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;占卜(&amp;P)&quot;.</extracomment>
         <translation>&amp;Prédiction</translation>
     </message>
     <message>
@@ -306,27 +306,27 @@
     <message>
         <source>%1 from the stock; the stock is empty.</source>
         <extracomment>After a stock card was turned onto the waste: %1 the card.</extracomment>
-        <translation>%1 du talon ; le talon est vide.</translation>
+        <translation>%1 du talon&#xa0;; le talon est vide.</translation>
     </message>
     <message>
         <source>%1 from the stock; %2 left.</source>
         <extracomment>After a stock card was turned onto the waste: %1 the card, %2 the cards left (&quot;25 cards&quot;).</extracomment>
-        <translation>%1 du talon ; encore %2.</translation>
+        <translation>%1 du talon&#xa0;; encore %2.</translation>
     </message>
     <message>
         <source>%1 from column %2; the column is empty.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
-        <translation>%1 de la colonne %2 ; la colonne est vide.</translation>
+        <translation>%1 de la colonne %2&#xa0;; la colonne est vide.</translation>
     </message>
     <message>
         <source>%1 from column %2; %3 turned up.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
-        <translation>%1 de la colonne %2 ; dessous : %3.</translation>
+        <translation>%1 de la colonne %2&#xa0;; dessous&#xa0;: %3.</translation>
     </message>
     <message>
         <source>All columns are empty; the cards are being read.</source>
         <extracomment>Said when the last column card went onto the waste and the reading begins.</extracomment>
-        <translation>Toutes les colonnes sont vides ; les cartes vont parler.</translation>
+        <translation>Toutes les colonnes sont vides&#xa0;; les cartes vont parler.</translation>
     </message>
     <message>
         <source>New deal.</source>
@@ -336,7 +336,25 @@
     <message>
         <source>The reading: %1</source>
         <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
-        <translation>La lecture : %1</translation>
+        <translation>La lecture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences</comment>
+        <extracomment>Two sentences spoken one after the other, %1 then %2, each ending with its full stop. Chinese and Japanese write them with no space between: &quot;%1%2&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <comment>between omens</comment>
+        <extracomment>Between two omens of the reading as it is spoken: the full stop that ends the first, and the space before the next. Chinese and Japanese take &quot;。&quot; with no space.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>after the last omen</comment>
+        <extracomment>After the last omen of the reading as it is spoken. Chinese and Japanese take &quot;。&quot;.</extracomment>
+        <translation>.</translation>
     </message>
 </context>
 </TS>

@@ -173,12 +173,12 @@
     <message>
         <source>1 card</source>
         <extracomment>The number of cards in the stock (after &quot;Stock:&quot;), or left in it after a stock card was turned.</extracomment>
-        <translation>1 枚</translation>
+        <translation>1枚</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
         <translation>
-            <numerusform>%n 枚</numerusform>
+            <numerusform>%n枚</numerusform>
         </translation>
     </message>
     <message>
@@ -194,7 +194,7 @@
     <message>
         <source>Everything goes my way</source>
         <extracomment>The omen of a pair of Aces. A good wish come true: everything turns out as you hope. Use the language&apos;s own saying for plain sailing.</extracomment>
-        <translation>何事も思いのまま</translation>
+        <translation>順風満帆</translation>
     </message>
     <message>
         <source>It&apos;s no good doing everything</source>
@@ -229,7 +229,7 @@
     <message>
         <source>Enjoy success</source>
         <extracomment>The omen of a pair of Eights. Success is coming and is yours to enjoy.</extracomment>
-        <translation>成功を味わう</translation>
+        <translation>成功の美酒を味わう</translation>
     </message>
     <message>
         <source>A loss may turn out to be a gain and vice versa</source>
@@ -239,7 +239,7 @@
     <message>
         <source>It&apos;s perfect in every way and leaves nothing to be desired</source>
         <extracomment>The omen of a pair of Tens. Perfect, flawless: use the language&apos;s set phrase for leaving nothing to be desired.</extracomment>
-        <translation>非の打ちどころがなく、申し分ない</translation>
+        <translation>非の打ちどころがない</translation>
     </message>
     <message>
         <source>Bicker endlessly between female members of a family</source>
@@ -258,13 +258,13 @@
     </message>
     <message>
         <source>&amp;Prediction</source>
-        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;预言(&amp;P)&quot;.</extracomment>
+        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;占卜(&amp;P)&quot;.</extracomment>
         <translation>占う(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;New Back</source>
         <extracomment>Button that takes the next picture for the backs of the cards and deals again.</extracomment>
-        <translation>裏模様(&amp;N)</translation>
+        <translation>裏模様変更(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -284,7 +284,7 @@
     <message>
         <source>Keys 1 to 5 move that column&apos;s top card onto the waste; Space or 0 turns the top stock card.</source>
         <extracomment>Screen-reader help on the playing area. Key 1 moves the top card of the first column, key 2 that of the second, and so on to 5: each key its corresponding column. Space or 0 turns the stock&apos;s top card onto the waste.</extracomment>
-        <translation>1～5 キーで対応する列のいちばん上のカードを捨て札に移し、スペースキーか 0 キーで山札のいちばん上のカードをめくります。</translation>
+        <translation>1～5キーで対応する列のいちばん上のカードを捨て札に移し、スペースキーか0キーで山札のいちばん上のカードをめくります。</translation>
     </message>
     <message>
         <source>God&apos;s design is unknown !</source>
@@ -305,27 +305,27 @@
     <message>
         <source>%1 from the stock; the stock is empty.</source>
         <extracomment>After a stock card was turned onto the waste: %1 the card.</extracomment>
-        <translation>山札から%1。山札はなくなりました。</translation>
+        <translation>山札から%1。山札は空になりました。</translation>
     </message>
     <message>
         <source>%1 from the stock; %2 left.</source>
         <extracomment>After a stock card was turned onto the waste: %1 the card, %2 the cards left (&quot;25 cards&quot;).</extracomment>
-        <translation>山札から%1。残り %2。</translation>
+        <translation>山札から%1。残り%2。</translation>
     </message>
     <message>
         <source>%1 from column %2; the column is empty.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
-        <translation>%2 列目から%1。この列は空になりました。</translation>
+        <translation>%2列目から%1。この列は空になりました。</translation>
     </message>
     <message>
         <source>%1 from column %2; %3 turned up.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
-        <translation>%2 列目から%1。%3が表になりました。</translation>
+        <translation>%2列目から%1。%3が表になりました。</translation>
     </message>
     <message>
         <source>All columns are empty; the cards are being read.</source>
         <extracomment>Said when the last column card went onto the waste and the reading begins.</extracomment>
-        <translation>すべての列が空になりました。札を読み解きます。</translation>
+        <translation>すべての列が空になりました。カードを読み解きます。</translation>
     </message>
     <message>
         <source>New deal.</source>
@@ -336,6 +336,24 @@
         <source>The reading: %1</source>
         <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
         <translation>占いの結果：%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences</comment>
+        <extracomment>Two sentences spoken one after the other, %1 then %2, each ending with its full stop. Chinese and Japanese write them with no space between: &quot;%1%2&quot;.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <comment>between omens</comment>
+        <extracomment>Between two omens of the reading as it is spoken: the full stop that ends the first, and the space before the next. Chinese and Japanese take &quot;。&quot; with no space.</extracomment>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>after the last omen</comment>
+        <extracomment>After the last omen of the reading as it is spoken. Chinese and Japanese take &quot;。&quot;.</extracomment>
+        <translation>。</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation>필요 없는 인수: ‘%1’</translation>
+        <translation>알 수 없는 인수: ‘%1’</translation>
     </message>
 </context>
 <context>
@@ -128,7 +128,7 @@
     <message>
         <source>clubs</source>
         <extracomment>A suit in a card&apos;s name, for a screen reader: the %2 of &quot;%1 of %2&quot;.</extracomment>
-        <translation>클럽</translation>
+        <translation>클로버</translation>
     </message>
     <message>
         <source>diamonds</source>
@@ -199,7 +199,7 @@
     <message>
         <source>It&apos;s no good doing everything</source>
         <extracomment>The omen of a pair of Twos. Trying to do everything at once gets nothing done: do not take on too much. A warning, as in the saying that who grasps at all loses all.</extracomment>
-        <translation>두 마리 토끼를 쫓다 둘 다 놓친다</translation>
+        <translation>두 마리 토끼를 쫓다가 한 마리도 못 잡는다</translation>
     </message>
     <message>
         <source>Difficult</source>
@@ -214,7 +214,7 @@
     <message>
         <source>Avoid falling a prey to a plot</source>
         <extracomment>The omen of a pair of Fives. A warning: beware of a scheme or trap laid against you.</extracomment>
-        <translation>음모에 빠지지 않도록 조심하라</translation>
+        <translation>음모에 휘말리지 않도록 조심하라</translation>
     </message>
     <message>
         <source>Grant whatever is requested</source>
@@ -224,7 +224,7 @@
     <message>
         <source>Undependable</source>
         <extracomment>The omen of a pair of Sevens. Someone or something cannot be relied on; a warning, one or two words.</extracomment>
-        <translation>믿을 수 없다</translation>
+        <translation>미덥지 않다</translation>
     </message>
     <message>
         <source>Enjoy success</source>
@@ -244,7 +244,7 @@
     <message>
         <source>Bicker endlessly between female members of a family</source>
         <extracomment>The omen of a pair of Jacks. Endless quarrels among the women of one household (sisters-in- law, mother and daughters-in-law): strife at home.</extracomment>
-        <translation>집안 여자들 사이에 다툼이 끊이지 않는다</translation>
+        <translation>고부와 동서 사이에 다툼이 끊이지 않는다</translation>
     </message>
     <message>
         <source>Woman outside is water</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>&amp;Prediction</source>
-        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;预言(&amp;P)&quot;.</extracomment>
+        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;占卜(&amp;P)&quot;.</extracomment>
         <translation>점치기(&amp;P)</translation>
     </message>
     <message>
@@ -305,37 +305,55 @@
     <message>
         <source>%1 from the stock; the stock is empty.</source>
         <extracomment>After a stock card was turned onto the waste: %1 the card.</extracomment>
-        <translation>남은 카드에서 %1, 이제 남은 카드가 없습니다.</translation>
+        <translation>남은 카드 더미에서 %1. 이제 남은 카드가 없습니다.</translation>
     </message>
     <message>
         <source>%1 from the stock; %2 left.</source>
         <extracomment>After a stock card was turned onto the waste: %1 the card, %2 the cards left (&quot;25 cards&quot;).</extracomment>
-        <translation>남은 카드에서 %1, %2 남음.</translation>
+        <translation>남은 카드 더미에서 %1. %2 남았습니다.</translation>
     </message>
     <message>
         <source>%1 from column %2; the column is empty.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
-        <translation>%2열에서 %1, 이 열은 비었습니다.</translation>
+        <translation>%2열에서 %1. 이 열은 비었습니다.</translation>
     </message>
     <message>
         <source>%1 from column %2; %3 turned up.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
-        <translation>%2열에서 %1, 뒤집힌 카드: %3.</translation>
+        <translation>%2열에서 %1. 뒤집힌 카드는 %3입니다.</translation>
     </message>
     <message>
         <source>All columns are empty; the cards are being read.</source>
         <extracomment>Said when the last column card went onto the waste and the reading begins.</extracomment>
-        <translation>모든 열이 비었습니다. 카드를 읽습니다.</translation>
+        <translation>모든 열이 비었습니다. 점괘를 읽습니다.</translation>
     </message>
     <message>
         <source>New deal.</source>
         <extracomment>Said before the new position when the cards are dealt anew.</extracomment>
-        <translation>카드를 새로 돌립니다.</translation>
+        <translation>카드를 새로 나눕니다.</translation>
     </message>
     <message>
         <source>The reading: %1</source>
         <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
         <translation>점괘: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences</comment>
+        <extracomment>Two sentences spoken one after the other, %1 then %2, each ending with its full stop. Chinese and Japanese write them with no space between: &quot;%1%2&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <comment>between omens</comment>
+        <extracomment>Between two omens of the reading as it is spoken: the full stop that ends the first, and the space before the next. Chinese and Japanese take &quot;。&quot; with no space.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>after the last omen</comment>
+        <extracomment>After the last omen of the reading as it is spoken. Chinese and Japanese take &quot;。&quot;.</extracomment>
+        <translation>.</translation>
     </message>
 </context>
 </TS>

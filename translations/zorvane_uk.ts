@@ -74,7 +74,7 @@
     <name>ocxZorvane</name>
     <message>
         <source>&amp;Prediction</source>
-        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;预言(&amp;P)&quot;.</extracomment>
+        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;占卜(&amp;P)&quot;.</extracomment>
         <translation>&amp;Ворожіння</translation>
     </message>
     <message>
@@ -338,6 +338,24 @@
         <source>The reading: %1</source>
         <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
         <translation>Тлумачення: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences</comment>
+        <extracomment>Two sentences spoken one after the other, %1 then %2, each ending with its full stop. Chinese and Japanese write them with no space between: &quot;%1%2&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <comment>between omens</comment>
+        <extracomment>Between two omens of the reading as it is spoken: the full stop that ends the first, and the space before the next. Chinese and Japanese take &quot;。&quot; with no space.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>after the last omen</comment>
+        <extracomment>After the last omen of the reading as it is spoken. Chinese and Japanese take &quot;。&quot;.</extracomment>
+        <translation>.</translation>
     </message>
 </context>
 </TS>

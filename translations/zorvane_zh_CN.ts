@@ -11,12 +11,12 @@
     <message>
         <source>A card-divination patience game: play out the deal and read the omens.</source>
         <extracomment>The line that --help prints about the program.</extracomment>
-        <translation>以纸牌占卜的接龙游戏：打完一局，解读牌中的预兆。</translation>
+        <translation>用纸牌占卜的接龙游戏：打完一局牌，解读牌中的预兆。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line the program does not take; %1 is that word.</extracomment>
-        <translation>多余的参数“%1”。</translation>
+        <translation>无法识别的参数“%1”。</translation>
     </message>
 </context>
 <context>
@@ -244,7 +244,7 @@
     <message>
         <source>Bicker endlessly between female members of a family</source>
         <extracomment>The omen of a pair of Jacks. Endless quarrels among the women of one household (sisters-in- law, mother and daughters-in-law): strife at home.</extracomment>
-        <translation>妯娌不和，争吵不休</translation>
+        <translation>婆媳不和，妯娌相争</translation>
     </message>
     <message>
         <source>Woman outside is water</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>&amp;Prediction</source>
-        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;预言(&amp;P)&quot;.</extracomment>
+        <extracomment>Button that deals a new game, asking the cards again. &apos;&amp;&apos; goes before the access key (Alt and that letter), which no other button of the window may use. Every button is 85 pixels wide. Chinese, Japanese and Korean put a Latin letter in brackets after the caption: &quot;占卜(&amp;P)&quot;.</extracomment>
         <translation>占卜(&amp;P)</translation>
     </message>
     <message>
@@ -315,12 +315,12 @@
     <message>
         <source>%1 from column %2; the column is empty.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number.</extracomment>
-        <translation>第 %2 列的%1；该列已空。</translation>
+        <translation>从第 %2 列移出%1；该列已空。</translation>
     </message>
     <message>
         <source>%1 from column %2; %3 turned up.</source>
         <extracomment>After a column&apos;s top card was moved onto the waste: %1 the card, %2 the column&apos;s number, %3 the card beneath, which turned face up.</extracomment>
-        <translation>第 %2 列的%1；翻开了%3。</translation>
+        <translation>从第 %2 列移出%1；翻开了%3。</translation>
     </message>
     <message>
         <source>All columns are empty; the cards are being read.</source>
@@ -336,6 +336,24 @@
         <source>The reading: %1</source>
         <extracomment>Said when the reading ends: %1 its omens, each followed by a full stop.</extracomment>
         <translation>解读结果：%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences</comment>
+        <extracomment>Two sentences spoken one after the other, %1 then %2, each ending with its full stop. Chinese and Japanese write them with no space between: &quot;%1%2&quot;.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <comment>between omens</comment>
+        <extracomment>Between two omens of the reading as it is spoken: the full stop that ends the first, and the space before the next. Chinese and Japanese take &quot;。&quot; with no space.</extracomment>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>after the last omen</comment>
+        <extracomment>After the last omen of the reading as it is spoken. Chinese and Japanese take &quot;。&quot;.</extracomment>
+        <translation>。</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,7 @@
 """What a blind player hears: plays deals by keys while Orca runs, and checks in Orca's log of
 what it spoke that every key that changed the board was followed by a sentence naming the card
 that went onto the waste, that a blocked deal's message is spoken and the board has the focus
-again after it, and that a reading's omens are spoken.
+again after it, its new position heard once, and that a reading's omens are spoken.
 Usage: hear_board.py SPEECH_LOG"""
 
 import re
@@ -57,6 +57,15 @@ class Speech:
             return wait_for(what, probe, seconds)
         except Failure:
             raise Failure(f"Orca did not say {what}; it said {self.heard!r}") from None
+
+    def never(self, what, pattern, seconds):
+        """Fails if an utterance not yet waited for matches pattern within the seconds."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            self._read()
+            if any(re.search(pattern, utterance) for utterance in self.heard):
+                raise Failure(f"Orca said {what}; it said {self.heard!r}")
+            time.sleep(0.1)
 
 
 def words(text):
@@ -114,9 +123,15 @@ def check_blocked_deal(application, board, speech, message_heard=False):
         speech.wait("the blocked deal's message", re.escape(UNKNOWN_DESIGN))
     wait_for("the message box on the accessibility bus", lambda: blocked(application))
     xdotool("key", "Return")
-    speech.wait("the new deal", r"^New deal\. Waste: ")
     wait_for("the board to have the focus after the message",
              lambda: has_state(board, pyatspi.STATE_FOCUSED))
+    # The focus coming back reads the board's description, the new position; the sentence
+    # after it only says why the position changed.
+    said = speech.wait("the new position as the board takes the focus", r"^Waste: (?s:.*)")
+    if words(said.group(0)) != words(fresh(board).description):
+        raise Failure(f"Orca said {said.group(0)!r}, the board shows {fresh(board).description!r}")
+    speech.wait("the new deal", r"^New deal\.$")
+    speech.never("the new position twice", r"Waste: ", seconds=2)
 
 
 def check_reading(application, board, speech):
