@@ -202,9 +202,11 @@ build_game() {
     export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
     # Qt's translation tools only turn the game's texts into .qm files, a format every Qt 6
-    # reads: the system's own serve, whatever its version.
+    # reads: the system's own serve, whatever its version. Debian's Qt source skips Qt's
+    # plugins when a program is configured; a static program must link them (the Windows
+    # platform, the offscreen one for the tests).
     cmake --preset windows -DQt6LinguistTools_DIR="$(cmake_dir /usr)/Qt6LinguistTools" \
-        -DZORVANE_QT_TRANSLATIONS="$2" >/dev/null
+        -DZORVANE_QT_TRANSLATIONS="$2" -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF >/dev/null
     cmake --build --preset windows --parallel "$jobs"
 }
 
