@@ -180,6 +180,7 @@ class Player:
 
     def hear_move(self, what, pattern):
         sentence = self.notifications.wait(what, pattern).string
+        print(f"heard: {sentence!r}")
         for kind, kind_pattern in list(KINDS.items())[:5]:
             if re.search(kind_pattern, sentence):
                 self.saw(kind, sentence)
@@ -228,7 +229,11 @@ class Player:
         while True:
             before = position(self.probe)
             sentence = self.play_key()
-            if sentence.endswith("All columns are empty; the cards are being read."):
+            last_column_card = sum(top is not None for top in before[1]) == 1 and \
+                "; the column is empty." in sentence
+            if last_column_card:
+                if not re.search(KINDS["last column card"], sentence):
+                    raise Failure(f"the last column card's notification says {sentence!r}")
                 # The omens are a notification; a reading without a pair shows the blocked box.
                 ending = wait_for("the reading's omens or its box", lambda: self.reading_end(),
                                   seconds=150)
