@@ -288,13 +288,15 @@ def main(game, probe_program, trace_path):
         player = Player(probe, notifications)
         endings = set()
         for _ in range(MOST_DEALS):
-            endings.add(player.play_deal())
-            if len(player.seen) >= len(KINDS) - 1 and "omens" in endings:
-                break
-            if endings & {"omens"} and "new deal on Prediction" not in player.seen:
+            ending = player.play_deal()
+            endings.add(ending)
+            if ending == "omens":
+                # The keys rest while the reading lies on the board: Prediction deals anew.
                 xdotool("key", "alt+p")
                 player.saw("new deal on Prediction", notifications.wait(
                     "of the new deal on Prediction", KINDS["new deal on Prediction"]).string)
+            if len(player.seen) == len(KINDS):
+                break
         missing = [kind for kind in KINDS if kind not in player.seen]
         for kind in KINDS:
             print(f"{kind}: {player.seen.get(kind, '(not seen)')!r}")
