@@ -286,11 +286,8 @@ def main(game, probe_program, trace_path):
             return NOT_CHECKED
         notifications = Notifications(trace_path)
         player = Player(probe, notifications)
-        endings = set()
         for _ in range(MOST_DEALS):
-            ending = player.play_deal()
-            endings.add(ending)
-            if ending == "omens":
+            if player.play_deal() == "omens":
                 # The keys rest while the reading lies on the board: Prediction deals anew.
                 xdotool("key", "alt+p")
                 player.saw("new deal on Prediction", notifications.wait(
