@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Cross-builds the game for 64-bit Windows on Debian 12 or 13: installs what is missing, builds a
+# Cross-builds the game for 64-bit Windows on Debian 13: installs what is missing, builds a
 # static Qt once from Debian 13's own source package into a cache outside the checkout, then builds
 # one self-contained zorvane.exe, its tests, the setup program and the portable zip into
 # build-windows/.
@@ -7,8 +7,7 @@
 #   bash tools/build-windows.sh [--qt-only]
 #
 # The Qt cache lives in ${XDG_CACHE_HOME:-~/.cache}/zorvane-windows, one folder per Qt version
-# and set of options (on Debian 12 also Qt's host tools, built first from the same source);
-# delete it to build Qt afresh.
+# and set of options; delete it to build Qt afresh.
 set -euo pipefail
 shopt -s inherit_errexit # a step that fails inside $(...) ends the script too
 cd "$(dirname "$0")/.."
@@ -34,7 +33,7 @@ install_missing_packages() {
         ninja-build nsis wine wine64 zip python3
 }
 
-# The Qt inside zorvane.exe comes from Debian 13's qt6-base source, whatever the host runs:
+# The Qt inside zorvane.exe comes from Debian 13's qt6-base source:
 # Qt 6.8, a long-term-support line that Debian keeps patched.
 qt_source_suite=trixie
 
@@ -50,27 +49,20 @@ qt_options=(
     -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
     -nomake examples -nomake tests
 )
-# Debian 12's MinGW (GCC 12) stops with an internal compiler error in its Windows unwind code on
-# stack-clash protection (pcre2_dfa_match.c, "in i386_pe_seh_unwind_emit"); there Qt goes without
-# it, leaving Windows' own stack probes (__chkstk) to guard large frames.
-fit_qt_options_to_compiler() {
-    local version # "12-posix", "14-posix"
-    version=$(x86_64-w64-mingw32-gcc-posix -dumpversion)
-    if ((${version%%[.-]*} < 13)); then
-        qt_options+=(-no-feature-stack_clash_protection)
+# Qt 6.8's Windows platform plugin speaks UI Automation through MinGW-w64's headers, which
+# Debian 12's MinGW-w64 10 cannot give it: uiautomationcoreapi.h declares
+# UiaRaiseAutomationPropertyChangedEvent with a parameter named "new", which C++ refuses, and
+# lacks interfaces the plugin implements ("expected class-name" in qwindowsuiautomation.h).
+# Debian 13's MinGW-w64 12 builds it, and Debian 13's own Qt 6.8 gives the host tools.
+require_debian_13() {
+    local headers
+    headers=$(dpkg-query -W -f='${Version}' mingw-w64-common)
+    if dpkg --compare-versions "$headers" lt 11; then
+        echo "The Windows build needs Debian 13: Qt 6.8 cannot be built with this system's" \
+            "MinGW-w64 $headers (Debian 12), whose UI Automation headers C++ refuses." >&2
+        exit 2
     fi
 }
-# The tools a cross build of Qt runs on the host (moc, rcc, uic and their CMake packages) must be
-# of the very same Qt version. A host whose own Qt is older (Debian 12) gets them built from the
-# same source, with only what the tools need.
-qt_host_options=(
-    -release -unity-build -no-opengl
-    -no-feature-dbus -no-feature-sql -no-feature-network -no-feature-printsupport
-    -no-feature-concurrent -no-feature-xml -no-feature-testlib
-    -no-xcb -no-glib -no-icu -no-fontconfig
-    -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-freetype
-    -nomake examples -nomake tests
-)
 
 # Writes a private apt configuration whose sources are Debian 13's lists on the system's own
 # Debian mirrors, so the system's sources stay untouched.
@@ -150,47 +142,37 @@ build_qt() {
     touch "$prefix/.complete"
 }
 
-# Prints the prefix of the Qt whose tools run on the host: the system's when it is of the same
-# version (Debian 13), else one built from the same source.
-host_qt() {
-    local version=$1 qt_source=$2 system
-    system=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
-    if [[ $(upstream_of "$system") == "$(upstream_of "$version")" ]]; then
-        echo /usr
-        return
+# The host tools (moc, rcc, uic and their CMake packages) must be of the very same Qt version:
+# Debian 13's own.
+check_host_qt() {
+    local system
+    system=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+    if [[ $(upstream_of "$system") != "$(upstream_of "$1")" ]]; then
+        echo "Qt $(upstream_of "$1") for Windows needs the system's Qt of the same version" \
+            "for its host tools; this system has $system." >&2
+        exit 2
     fi
-    local prefix
-    prefix=$cache/host-qt-$(upstream_of "$version")-$(cache_key "$version" "${qt_host_options[@]}")
-    build_qt "Qt $(upstream_of "$version")'s host tools" "$qt_source" "$prefix" \
-        "${qt_host_options[@]}"
-    echo "$prefix"
 }
 
-# The folder of a Qt prefix's CMake packages.
-cmake_dir() {
-    if [[ $1 == /usr ]]; then
-        echo "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
-    else
-        echo "$1/lib/cmake"
-    fi
-}
+# The folder of the system's Qt CMake packages.
+system_cmake_dir() { echo "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"; }
 
 # Prints the prefix of the static Qt for Windows, building it when the cache lacks it.
 build_static_qt() {
-    local version qt_source host prefix
+    local version qt_source prefix
     version=$(qt_source_version)
     [[ -n $version ]] || { echo "No qt6-base source found for $qt_source_suite" >&2; exit 1; }
     prefix=$cache/qt-$(upstream_of "$version")-$(cache_key "$version" "${qt_options[@]}")
     if [[ ! -f $prefix/.complete ]]; then
+        check_host_qt "$version"
         qt_source=$(fetch_qt_source "$version")
-        host=$(host_qt "$version" "$qt_source")
         # Qt remembers the toolchain file it was built with: a copy in the cache outlives the
         # checkout.
         mkdir -p "$cache/toolchains" && cp "$toolchain" "$cache/toolchains/${prefix##*/}.cmake"
         build_qt "static Qt $(upstream_of "$version") for Windows" "$qt_source" "$prefix" \
-            "${qt_options[@]}" -qt-host-path "$host" -- \
+            "${qt_options[@]}" -qt-host-path /usr -- \
             -DCMAKE_TOOLCHAIN_FILE="$cache/toolchains/${prefix##*/}.cmake" \
-            -DQT_HOST_PATH_CMAKE_DIR="$(cmake_dir "$host")"
+            -DQT_HOST_PATH_CMAKE_DIR="$(system_cmake_dir)"
     fi
     echo "$prefix"
 }
@@ -201,10 +183,11 @@ build_game() {
     export ZORVANE_WINDOWS_QT=$1
     export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    # Qt's translation tools only turn the game's texts into .qm files, a format every Qt 6
-    # reads: the system's own serve, whatever its version.
-    cmake --preset windows -DQt6LinguistTools_DIR="$(cmake_dir /usr)/Qt6LinguistTools" \
-        -DZORVANE_QT_TRANSLATIONS="$2" >/dev/null
+    # Qt's translation tools are the system's, of the same Qt version. Debian's Qt source skips
+    # Qt's plugins when a program is configured; a static program must link them (the Windows
+    # platform, the offscreen one for the tests).
+    cmake --preset windows -DQt6LinguistTools_DIR="$(system_cmake_dir)/Qt6LinguistTools" \
+        -DZORVANE_QT_TRANSLATIONS="$2" -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF >/dev/null
     cmake --build --preset windows --parallel "$jobs"
 }
 
@@ -228,7 +211,7 @@ package_game() {
 }
 
 install_missing_packages
-fit_qt_options_to_compiler
+require_debian_13
 started=$SECONDS
 qt_prefix=$(build_static_qt)
 echo "Static Qt: $qt_prefix"

@@ -84,18 +84,20 @@ class Notifications:
             if match:
                 self.heard.append(unescape(match.group(1)))
 
+    def find(self, pattern):
+        """The match of the first notification not yet taken that matches pattern, taking it."""
+        self._read()
+        for i, sentence in enumerate(self.heard):
+            match = re.search(pattern, sentence)
+            if match:
+                del self.heard[i]
+                return match
+        return None
+
     def wait(self, what, pattern, seconds=20):
         """The match of the first notification not yet waited for that matches pattern."""
-        def probe():
-            self._read()
-            for i, sentence in enumerate(self.heard):
-                match = re.search(pattern, sentence)
-                if match:
-                    del self.heard[i]
-                    return match
-            return None
         try:
-            return wait_for(what, probe, seconds)
+            return wait_for(what, lambda: self.find(pattern), seconds)
         except Failure:
             raise Failure(f"no notification {what}; the game raised {self.heard!r}") from None
 
@@ -178,6 +180,7 @@ class Player:
 
     def hear_move(self, what, pattern):
         sentence = self.notifications.wait(what, pattern).string
+        print(f"heard: {sentence!r}")
         for kind, kind_pattern in list(KINDS.items())[:5]:
             if re.search(kind_pattern, sentence):
                 self.saw(kind, sentence)
@@ -207,6 +210,13 @@ class Player:
         screen reader reads it."""
         return UNKNOWN_DESIGN in self.probe.box()
 
+    def reading_end(self):
+        said = self.notifications.find(r"^The reading: ")
+        if said:
+            self.saw("reading", said.string)
+            return "omens"
+        return "no pair" if self.blocked_box() else None
+
     def check_blocked_deal(self):
         wait_for("the blocked deal's box with its message", self.blocked_box)
         xdotool("key", "Return")
@@ -219,15 +229,17 @@ class Player:
         while True:
             before = position(self.probe)
             sentence = self.play_key()
-            if sentence.endswith("All columns are empty; the cards are being read."):
-                said = self.notifications.wait("of the reading's omens",
-                                               rf"^The reading: |^{re.escape(UNKNOWN_DESIGN)}",
-                                               seconds=150)
-                if said.string.startswith("The reading: "):
-                    self.saw("reading", said.string)
-                    return "omens"
-                self.check_blocked_deal()
-                return "no pair"
+            last_column_card = sum(top is not None for top in before[1]) == 1 and \
+                "; the column is empty." in sentence
+            if last_column_card:
+                if not re.search(KINDS["last column card"], sentence):
+                    raise Failure(f"the last column card's notification says {sentence!r}")
+                # The omens are a notification; a reading without a pair shows the blocked box.
+                ending = wait_for("the reading's omens or its box", lambda: self.reading_end(),
+                                  seconds=150)
+                if ending == "no pair":
+                    self.check_blocked_deal()
+                return ending
             wait_for("the board to change or a box to show",
                      lambda: self.blocked_box() or position(self.probe) != before)
             if self.blocked_box():
@@ -274,15 +286,14 @@ def main(game, probe_program, trace_path):
             return NOT_CHECKED
         notifications = Notifications(trace_path)
         player = Player(probe, notifications)
-        endings = set()
         for _ in range(MOST_DEALS):
-            endings.add(player.play_deal())
-            if len(player.seen) >= len(KINDS) - 1 and "omens" in endings:
-                break
-            if endings & {"omens"} and "new deal on Prediction" not in player.seen:
+            if player.play_deal() == "omens":
+                # The keys rest while the reading lies on the board: Prediction deals anew.
                 xdotool("key", "alt+p")
                 player.saw("new deal on Prediction", notifications.wait(
                     "of the new deal on Prediction", KINDS["new deal on Prediction"]).string)
+            if len(player.seen) == len(KINDS):
+                break
         missing = [kind for kind in KINDS if kind not in player.seen]
         for kind in KINDS:
             print(f"{kind}: {player.seen.get(kind, '(not seen)')!r}")
