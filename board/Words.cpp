@@ -128,6 +128,13 @@ QString columnSentence(const BoardState& s, const QString& card, std::size_t col
         .arg(card, number, board::CardName(board::columnTopCard(s, column)));
 }
 
+// Two sentences said in a row: Chinese and Japanese put no space after their full stop.
+QString inARow(const QString& first, const QString& second) {
+    //: Two sentences spoken one after the other, %1 then %2, each ending with its full stop.
+    //: Chinese and Japanese write them with no space between: "%1%2".
+    return Words::tr("%1 %2", "two sentences").arg(first, second);
+}
+
 } // namespace
 
 namespace board {
@@ -170,8 +177,28 @@ QString BoardDescription(const BoardState& s, Closing closing, const QStringList
 QString MoveSentence(const BoardState& before, const BoardState& after) {
     const QString card = CardName(wasteTopCard(after));
     const int column = SourceColumn(before, after);
-    return column < 0 ? stockSentence(after, card)
-                      : columnSentence(after, card, static_cast<std::size_t>(column));
+    const QString sentence = column < 0
+                                 ? stockSentence(after, card)
+                                 : columnSentence(after, card, static_cast<std::size_t>(column));
+    if (!TableauCleared(after))
+        return sentence;
+    //: Said when the last column card went onto the waste and the reading begins.
+    return inARow(sentence, Words::tr("All columns are empty; the cards are being read."));
+}
+
+QString NewDealSentence(const QString& position) {
+    //: Said before the new position when the cards are dealt anew.
+    return inARow(Words::tr("New deal."), position);
+}
+
+QString ReadingSentence(const QStringList& omens) {
+    //: Between two omens of the reading as it is spoken: the full stop that ends the first,
+    //: and the space before the next. Chinese and Japanese take "。" with no space.
+    const QString between = Words::tr(". ", "between omens");
+    //: After the last omen of the reading as it is spoken. Chinese and Japanese take "。".
+    const QString end = Words::tr(".", "after the last omen");
+    //: Said when the reading ends: %1 its omens, each followed by a full stop.
+    return Words::tr("The reading: %1").arg(omens.join(between) + end);
 }
 
 } // namespace board

@@ -19,8 +19,12 @@ QString OmenText(int rank);
 
 // The waste top, each column's top card, the stock, and the omens read so far.
 QString BoardDescription(const BoardState& s, Closing closing, const QStringList& omens);
-// What a screen reader speaks after a move: the card moved since the position before, and
-// what it uncovered or left.
+// What a screen reader speaks after a move: the card moved since the position before, what it
+// uncovered or left and, when it emptied the last column, that the reading begins.
 QString MoveSentence(const BoardState& before, const BoardState& after);
+// What it speaks when the cards are dealt anew: that, then the new position.
+QString NewDealSentence(const QString& position);
+// What it speaks when the reading ends: its omens, in the order they were read.
+QString ReadingSentence(const QStringList& omens);
 
 } // namespace board

@@ -284,7 +284,9 @@ void RulesTest::moveInWords_data() {
                                  << QStringLiteral("Six of spades from column 1; Two of hearts "
                                                    "turned up.");
     QTest::newRow("last column card")
-        << false << 0.f << QStringLiteral("Six of spades from column 1; the column is empty.");
+        << false << 0.f
+        << QStringLiteral("Six of spades from column 1; the column is empty. All columns are "
+                          "empty; the cards are being read.");
 }
 
 // leftBehind is the number of cards the source keeps after the move.

@@ -2,6 +2,7 @@
 // should, fit their boxes and keep their access keys apart, and a program that follows the
 // desktop's locale.
 #include "board/BoardGeometry.h"
+#include "board/Rules.h"
 #include "board/Words.h"
 #include "board/ocxZorvane.h"
 #include "forms/frmAbout.h"
@@ -13,6 +14,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Speech.h"
 #include "platform/Translations.h"
+#include "support/RiggedDeal.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -132,18 +134,16 @@ QStringList translationsOf(const QString& language) {
 // The sentences a screen reader hears as the game puts them together from several texts: the
 // move that empties the last column, a new deal, a reading of two omens.
 QStringList spokenSentences() {
-    ocxZorvane board;
-    const BoardState before = board.state;
-    board.state.sgColumnTop.fill(board::kEmptyPile);
-    board.AnnounceMove(before);
-    QStringList said{platform::LastAnnouncement(board.picZorvane)};
-    board.AnnounceNewDeal();
-    said << platform::LastAnnouncement(board.picZorvane);
-    board.lblRemark->setCaption(board::OmenText(0) + QStringLiteral("\r\n") +
-                                board::OmenText(1) + QStringLiteral("\r\n"));
-    board.AnnounceReading();
-    said << platform::LastAnnouncement(board.picZorvane);
-    return said;
+    BoardState before;
+    before.avDeck = testing::orderedDeck();
+    board::LayOutDeck(before);
+    before.sgColumnTop.fill(board::kEmptyPile);
+    before.sgColumnTop[0] = 0;
+    BoardState after = before;
+    after.sgColumnTop[0] = board::kEmptyPile;
+    return {board::MoveSentence(before, after),
+            board::NewDealSentence(board::BoardDescription(before, board::Closing::None, {})),
+            board::ReadingSentence({board::OmenText(0), board::OmenText(1)})};
 }
 
 // The characters of the texts that neither the caption font nor any font it falls back on
